@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing and builds Valdoria (and its tests) in ./build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+if [ ! -f build/build.ninja ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build build "$@"

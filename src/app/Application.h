@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/Session.h"
+#include "common/ui/MessageBoxPrompter.h"
+#include "platform/SettingsStore.h"
+#include "shell/Connector.h"
+
+#include <memory>
+
+class frmPrincipal;
+
+// Owns what lives for the whole run: the session, its connection, the settings and the
+// prompter, and the main window.
+class Application
+{
+public:
+    Application();
+    ~Application();
+
+    // The start procedure: one copy per user, splash, connection, main window.
+    // Returns the process exit code once the main window has closed.
+    int Main();
+
+private:
+    bool ConnectToServer();
+    bool showServerConfiguration();
+
+    QString m_dataFolder;
+    Session m_session;
+    SettingsStore m_settings;
+    MessageBoxPrompter m_prompter;
+    Connector m_connector;
+    std::unique_ptr<frmPrincipal> m_main;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class Db;
+class Prompter;
+class SettingsStore;
+
+// The values that live for one login, named as every window knows them. The application
+// owns one Session and passes it down; tests build their own.
+struct Session
+{
+    // Start-up and connection
+    Db *gConexion = nullptr;  // the shared connection; owned by the application
+    QString gCadenaConexion;  // description of the connection in use (never the password)
+    QString gServidor;
+    QString gVersionSQL = QStringLiteral("SQL2005");
+    QString gNombreSistema;
+    QString gDescripcionSistema;
+    QString gRutaReporte;
+    QString gNombreIDEmpresa;
+    QString gSQL;
+
+    // Login
+    QString gUsuario;
+    QString gNombreUsuario;
+    bool gSesionIniciada = false;
+
+    // Working company and period
+    QString gEmpresa;
+    QString gNombreEmpresa;
+    QString gMatriz;
+    QString gNombreMatriz;
+    QString gTelefonoEmpresa;
+    QString gCodigoSeleccionado;
+    QString gDireccionEmpresa;
+    QString gCiudadEmpresa;
+    qint16 gAgenteRetencion = 0;
+    QString gCuentaPorCobrar;
+    QString gDireccionMatriz;
+    QString gBaseDatosOrvan;
+    QString gServidorOrvan;
+    QString gUsuarioOrvan;
+    QString gPasswordOrvan;
+    QString gBaseDatosNomina;
+    qint16 gMes = 0;
+    qint16 gAno = 0;
+
+    // Navigation
+    QString gNodoActual;
+    QString gFormaActual;
+    qint16 gEstadoEdicion = 0;
+    qint8 gModoOpcion = 0;
+    bool gVentanaLista = false;
+    QString gConsultaLista;
+
+    // Services every window reaches through the session; owned by the application.
+    Prompter *prompter = nullptr;
+    SettingsStore *settings = nullptr;
+
+    Db &db() const;
+    Prompter &prompt() const;
+
+    bool hasCompany() const { return !gEmpresa.trimmed().isEmpty(); }
+    bool hasPeriod() const { return gMes != 0 && gAno != 0; }
+    // Forgets the working company and period (new login, change of server).
+    void clearCompany();
+};

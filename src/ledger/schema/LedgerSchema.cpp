@@ -1,0 +1,6 @@
+#include "ledger/schema/LedgerSchema.h"
+
+std::vector<Migration> LedgerMigrations()
+{
+    return {};
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+enum class Engine { Sqlite, Postgres };
+
+// Where a database lives and how to log in to it. For SQLite only `database` (the file) counts.
+struct ConnectionSettings
+{
+    Engine engine = Engine::Sqlite;
+    QString database;  // SQLite: path of the file; PostgreSQL: database name
+    QString host;      // PostgreSQL: host name, address or socket directory
+    int port = 0;      // 0 = the engine's default
+    QString user;      // empty = the operating system's login (peer authentication)
+    QString password;
+
+    // A description safe for status bars and logs: never contains the password.
+    QString describe() const;
+};

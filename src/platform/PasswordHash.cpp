@@ -1,0 +1,47 @@
+#include "platform/PasswordHash.h"
+
+#include <sodium.h>
+#include <stdexcept>
+
+namespace PasswordHash {
+
+namespace {
+void ensureSodium()
+{
+    static const bool ready = sodium_init() >= 0;
+    if (!ready)
+        throw std::runtime_error("libsodium could not be initialised");
+}
+} // namespace
+
+QString NormalizeLoginPassword(const QString &plain)
+{
+    return plain.trimmed().toUpper();
+}
+
+QString HashLoginPassword(const QString &plain)
+{
+    ensureSodium();
+    const QByteArray pw = NormalizeLoginPassword(plain).toUtf8();
+    char out[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(out, pw.constData(), static_cast<unsigned long long>(pw.size()),
+                          crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                          crypto_pwhash_MEMLIMIT_INTERACTIVE)
+        != 0)
+        throw std::runtime_error("out of memory while hashing a password");
+    return QString::fromLatin1(out);
+}
+
+bool VerifyLoginPassword(const QString &storedHash, const QString &plain)
+{
+    ensureSodium();
+    const QByteArray hash = storedHash.toLatin1();
+    if (hash.isEmpty() || hash.size() >= crypto_pwhash_STRBYTES)
+        return false;
+    const QByteArray pw = NormalizeLoginPassword(plain).toUtf8();
+    return crypto_pwhash_str_verify(hash.constData(), pw.constData(),
+                                    static_cast<unsigned long long>(pw.size()))
+           == 0;
+}
+
+} // namespace PasswordHash

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Argon2id password hashes. Login passwords are compared without regard to case, so the
+// hash is taken of the trimmed, upper-cased text.
+namespace PasswordHash {
+QString NormalizeLoginPassword(const QString &plain);
+// Hash of the normalised password, in libsodium's self-describing string form.
+QString HashLoginPassword(const QString &plain);
+bool VerifyLoginPassword(const QString &storedHash, const QString &plain);
+} // namespace PasswordHash

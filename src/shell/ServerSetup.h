@@ -1,0 +1,53 @@
+#pragma once
+
+#include "shell/ServerConfig.h"
+
+#include <QString>
+#include <functional>
+
+class Connector;
+class Prompter;
+struct Session;
+
+// What the server configuration window does when accepted, without the window.
+class ServerSetup
+{
+public:
+    enum class Outcome {
+        Invalid,        // a field is missing; the user was told which
+        Failed,         // could not connect; nothing changed
+        Declined,       // the user chose not to change the connection
+        Connected,      // the connection is open and srvsql.txt written
+    };
+
+    ServerSetup(Session &session, Connector &connector, Prompter &prompter);
+
+    // The window is in start-up mode when the workstation has no working connection yet.
+    bool startupMode() const;
+    // What the window shows on a first start: the embedded database.
+    static ServerConfig embeddedDefault();
+    // The configuration the window opens with: the file's when present, else the default.
+    ServerConfig initialConfig() const;
+
+    // Checks the fields in the window's order; returns the message of the first failure.
+    static QString validate(const ServerConfig &config);
+
+    // Start-up mode: open the connection, write srvsql.txt, prepare the database.
+    // Change mode: test, ask, then switch the shared connection and write srvsql.txt.
+    // `status` receives the texts the window shows while it works.
+    Outcome accept(const ServerConfig &config, const std::function<void(const QString &)> &status);
+
+    QString configPath() const;
+
+private:
+    Outcome acceptStartup(const ServerConfig &config,
+                          const std::function<void(const QString &)> &status);
+    Outcome acceptChange(const ServerConfig &config,
+                         const std::function<void(const QString &)> &status);
+    bool saveConfig(const ServerConfig &config);
+    bool prepareDatabase();
+
+    Session &m_session;
+    Connector &m_connector;
+    Prompter &m_prompter;
+};

@@ -1,0 +1,71 @@
+#include "platform/SingleInstance.h"
+#include "platform/SqlDialect.h"
+#include "platform/TextLines.h"
+#include "support/Printers.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextLines, WritesCrLfLinesAndReadsThemBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    ASSERT_TRUE(TextLines::WriteLines(path, {"uno", "", "tres ñ"}));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("uno\r\n\r\ntres \xc3\xb1\r\n"));
+    EXPECT_EQ(TextLines::ReadLines(path), QStringList({"uno", "", "tres ñ"}));
+    EXPECT_TRUE(TextLines::ReadLines(dir.filePath("missing")).isEmpty());
+}
+
+TEST(SingleInstance, ASecondCopyIsRefusedUntilTheFirstEnds)
+{
+    const QString key = "test-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    {
+        SingleInstance first(key);
+        ASSERT_TRUE(first.acquire());
+        SingleInstance second(key);
+        EXPECT_FALSE(second.acquire());
+    }
+    SingleInstance again(key);
+    EXPECT_TRUE(again.acquire());
+}
+
+TEST(SqlDialect, TablesDifferOnlyWhereTheEnginesDo)
+{
+    TableDef t("CUENTA");
+    t.autoKey("Id").code("Codigo", 12).money("Saldo").date("Fecha").flag("Status", "1");
+    t.unique({"Codigo"}).index({"Fecha"});
+    const auto sqlite = SqlDialect::create(Engine::Sqlite)->createTable(t);
+    const auto pg = SqlDialect::create(Engine::Postgres)->createTable(t);
+    ASSERT_EQ(sqlite.size(), 2);
+    EXPECT_EQ(sqlite[0], "CREATE TABLE CUENTA (\n"
+                         "    Id INTEGER PRIMARY KEY AUTOINCREMENT,\n"
+                         "    Codigo VARCHAR(12) NOT NULL,\n"
+                         "    Saldo INTEGER NOT NULL DEFAULT 0,\n"
+                         "    Fecha TEXT,\n"
+                         "    Status INTEGER NOT NULL DEFAULT 1,\n"
+                         "    UNIQUE (Codigo)\n)");
+    EXPECT_EQ(pg[0], "CREATE TABLE CUENTA (\n"
+                     "    Id BIGSERIAL PRIMARY KEY,\n"
+                     "    Codigo VARCHAR(12) NOT NULL,\n"
+                     "    Saldo BIGINT NOT NULL DEFAULT 0,\n"
+                     "    Fecha DATE,\n"
+                     "    Status INTEGER NOT NULL DEFAULT 1,\n"
+                     "    UNIQUE (Codigo)\n)");
+    EXPECT_EQ(pg[1], "CREATE INDEX IX_CUENTA_Fecha ON CUENTA (Fecha)");
+}
+
+TEST(SqlDialect, UpsertUpdatesEveryColumnOutsideTheKey)
+{
+    const auto d = SqlDialect::create(Engine::Postgres);
+    EXPECT_EQ(d->upsert("TRM", {"Ano", "Mes", "Valor"}, {"Ano", "Mes"}),
+              "INSERT INTO TRM (Ano,Mes,Valor) VALUES (?,?,?) ON CONFLICT (Ano,Mes) "
+              "DO UPDATE SET Valor = excluded.Valor");
+}
+
+} // namespace

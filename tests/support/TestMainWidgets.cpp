@@ -1,0 +1,16 @@
+// Test entry point for window tests (run on the offscreen platform).
+#include "support/TestDatabase.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    TestDatabase::dropTemplates();
+    return result;
+}
