@@ -1,0 +1,140 @@
+#include "app/cli/AdminCommands.h"
+#include "common/Session.h"
+#include "platform/Db.h"
+#include "shell/Connector.h"
+#include "shell/ServerSetup.h"
+#include "shell/Startup.h"
+#include "support/Printers.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// First start on a workstation: an empty data folder and no srvsql.txt.
+class ServerSetupTest : public ::testing::Test
+{
+protected:
+    ServerSetupTest()
+        : connector(session, dir.path())
+    {
+        session.prompter = &prompter;
+    }
+
+    ServerSetup setup() { return ServerSetup(session, connector, prompter); }
+    void answerAdministrator(const QString &password = "clave")
+    {
+        prompter.answerText(password);
+        prompter.answerText(password);
+    }
+
+    QTemporaryDir dir;
+    Session session;
+    ScriptedPrompter prompter;
+    Connector connector;
+};
+
+TEST_F(ServerSetupTest, FirstStartOffersTheEmbeddedDatabase)
+{
+    EXPECT_EQ(Startup::ConnectFromFile(session, connector), Startup::FileConnection::NoFile);
+    const ServerConfig initial = setup().initialConfig();
+    EXPECT_EQ(initial.server, "(local)");
+    EXPECT_EQ(initial.database, "valdoria");
+    EXPECT_TRUE(setup().startupMode());
+}
+
+TEST_F(ServerSetupTest, AcceptingCreatesTheDatabaseWritesTheFileAndConnects)
+{
+    answerAdministrator();
+    QStringList statuses;
+    const auto outcome = setup().accept(ServerSetup::embeddedDefault(),
+                                        [&](const QString &s) { statuses << s; });
+    ASSERT_EQ(outcome, ServerSetup::Outcome::Connected) << prompter.texts().join('|').toStdString();
+    EXPECT_EQ(statuses.value(0), "Estableciendo conexión con el servidor. Por favor espere...");
+    EXPECT_TRUE(QFile::exists(dir.filePath("valdoria.sqlite")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("srvsql.txt")));
+    EXPECT_EQ(session.gServidor, "(local)");
+    EXPECT_EQ(session.gVersionSQL, "SQL2005");
+    ASSERT_NE(session.gConexion, nullptr);
+    EXPECT_EQ(session.db().scalar("SELECT COUNT(*) FROM USUARIOS").toInt(), 1);
+
+    // The next start reads the file and connects without asking anything.
+    Session next;
+    Connector nextConnector(next, dir.path());
+    EXPECT_EQ(Startup::ConnectFromFile(next, nextConnector), Startup::FileConnection::Connected);
+    EXPECT_EQ(next.gServidor, "(local)");
+}
+
+TEST_F(ServerSetupTest, MissingFieldsAreRefusedInTheWindowsOrder)
+{
+    ServerConfig c = ServerSetup::embeddedDefault();
+    c.database = "  ";
+    EXPECT_EQ(setup().accept(c, {}), ServerSetup::Outcome::Invalid);
+    EXPECT_EQ(prompter.lastText(), "Debe escribir un nombre de servidor y de base de datos!");
+    c = ServerSetup::embeddedDefault();
+    c.authMode = 1;
+    EXPECT_EQ(setup().accept(c, {}), ServerSetup::Outcome::Invalid);
+    EXPECT_EQ(prompter.lastText(), "Ingrese el usuario de SQL Server...!");
+    EXPECT_FALSE(QFile::exists(dir.filePath("srvsql.txt")));
+}
+
+TEST_F(ServerSetupTest, AnUnreachableServerChangesNothing)
+{
+    ServerConfig c;
+    c.server = "/nonexistent/socket/dir";
+    c.database = "contab";
+    EXPECT_EQ(setup().accept(c, {}), ServerSetup::Outcome::Failed);
+    EXPECT_EQ(prompter.messages().front().kind, ScriptedPrompter::Kind::Warning);
+    EXPECT_FALSE(QFile::exists(dir.filePath("srvsql.txt")));
+    EXPECT_EQ(session.gConexion, nullptr);
+}
+
+TEST_F(ServerSetupTest, ChangeModeAsksBeforeSwitchingAndForgetsTheCompany)
+{
+    answerAdministrator();
+    ASSERT_EQ(setup().accept(ServerSetup::embeddedDefault(), {}), ServerSetup::Outcome::Connected);
+    session.gEmpresa = "E1";
+    session.gMatriz = "E1";
+    session.gUsuario = "ADMIN";
+    Db *first = session.gConexion;
+
+    ServerConfig other = ServerSetup::embeddedDefault();
+    other.database = "otra";
+    prompter.clear();
+    prompter.answerNo();
+    EXPECT_EQ(setup().accept(other, {}), ServerSetup::Outcome::Declined);
+    EXPECT_EQ(prompter.lastText(), "Desea cambiar la conexión de la base de datos...?");
+    EXPECT_EQ(session.gConexion, first);
+
+    prompter.clear();
+    prompter.answerYes();
+    answerAdministrator("otra");
+    EXPECT_EQ(setup().accept(other, {}), ServerSetup::Outcome::Connected);
+    EXPECT_NE(session.gConexion, first);
+    EXPECT_TRUE(session.gEmpresa.isEmpty());
+    EXPECT_EQ(ServerConfig::read(dir.filePath("srvsql.txt"))->database, "otra");
+}
+
+TEST(AdminCommandsTest, InitCreatesAReadyDatabaseAndRefusesToRunTwice)
+{
+    QTemporaryDir dir;
+    ConnectionSettings s;
+    s.database = dir.filePath("cli.sqlite");
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    EXPECT_EQ(AdminCommands::Init(s, "", out, err), 2);
+    EXPECT_EQ(AdminCommands::Init(s, "clave", out, err), 0) << errText.toStdString();
+    EXPECT_EQ(AdminCommands::Init(s, "clave", out, err), 3);
+    EXPECT_EQ(AdminCommands::Migrate(s, out, err), 0);
+
+    outText.clear();
+    EXPECT_EQ(AdminCommands::Info(s, out, err), 0);
+    EXPECT_TRUE(outText.contains("Motor: SQLite"));
+    EXPECT_TRUE(outText.contains(QRegularExpression("USUARIOS\\s+1\\n")));
+    EXPECT_EQ(AdminCommands::Info([&] { auto m = s; m.database += ".x"; return m; }(), out, err), 3);
+}
+
+} // namespace

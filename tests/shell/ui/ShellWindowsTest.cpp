@@ -1,0 +1,186 @@
+#include "common/Session.h"
+#include "platform/Db.h"
+#include "platform/SettingsStore.h"
+#include "shell/Connector.h"
+#include "shell/DatabaseSetup.h"
+#include "shell/ReportPathConfig.h"
+#include "shell/ServerSetup.h"
+#include "shell/ui/SplashWindow.h"
+#include "shell/ui/frmConfRutaReporte.h"
+#include "shell/ui/frmConfServidor.h"
+#include "shell/ui/frmPrincipal.h"
+#include "support/Printers.h"
+#include "support/Screenshot.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ShellWindows : public ::testing::Test
+{
+protected:
+    ShellWindows()
+        : settings(dir.filePath("settings.ini"))
+        , connector(session, dir.path())
+    {
+        session.prompter = &prompter;
+        session.settings = &settings;
+        session.gNombreSistema = "Valdoria";
+        session.gDescripcionSistema = "Valdoria - Sistema de Contabilidad";
+    }
+
+    void connectEmbedded()
+    {
+        ASSERT_TRUE(connector.OpenConnection(ServerSetup::embeddedDefault()));
+        DatabaseSetup(session.db()).migrate();
+        session.gServidor = "(local)";
+    }
+
+    QTemporaryDir dir;
+    Session session;
+    SettingsStore settings;
+    ScriptedPrompter prompter;
+    Connector connector;
+};
+
+TEST_F(ShellWindows, MainWindowShowsTheFixedMenuAndTheStatusPanels)
+{
+    connectEmbedded();
+    settings.setValue("TamañoFuente", 13);
+    settings.setValue("BoldFuente", true);
+    frmPrincipal main(session, connector, settings, prompter);
+    main.show();
+
+    QStringList menus;
+    for (QAction *a : main.menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, QStringList({"&Sistema", "A&yuda"}));
+    QStringList sistema;
+    for (QAction *a : main.menuSistema()->actions())
+        sistema << a->text() + "=" + a->shortcut().toString();
+    EXPECT_EQ(sistema, QStringList({"Nueva Sesión=Ctrl+N", "Salir del Sistema=Ctrl+Q"}));
+    EXPECT_EQ(main.menuBar()->font().pointSize(), 13);
+    EXPECT_TRUE(main.menuBar()->font().bold());
+
+    EXPECT_EQ(main.windowTitle(), "Valdoria - Sistema de Contabilidad");
+    EXPECT_EQ(main.panelUsuario()->text(), "Linea de Mensajes");
+    EXPECT_EQ(main.panelServidor()->text(), "Servidor SQL:(local)\\valdoria");
+    EXPECT_FALSE(main.panelEquipo()->text().isEmpty());
+    EXPECT_TRUE(main.panelVersion()->text().startsWith("Ver: "));
+
+    bool loginAsked = false;
+    QObject::connect(&main, &frmPrincipal::loginRequested, [&] { loginAsked = true; });
+    main.startLoginTimer();
+    QTest::qWait(20);
+    EXPECT_TRUE(loginAsked);
+    SaveScreenshot(&main, "frmPrincipal");
+
+    prompter.answerYes();
+    main.close();
+}
+
+TEST_F(ShellWindows, ClosingAsksAndReleasesTheSession)
+{
+    connectEmbedded();
+    session.gUsuario = "ADMIN";
+    session.gEmpresa = "E1";
+    session.gMatriz = "E1";
+    session.db().exec("INSERT INTO SESIONUSUARIO (Empresa, Matriz, Usuario, Fecha, NombreEquipo) "
+                      "VALUES (?, ?, ?, ?, ?)",
+                      {"E1", "E1", "ADMIN", "20261206", "equipo"});
+    frmPrincipal main(session, connector, settings, prompter);
+    main.show();
+    auto *child = main.mdiArea()->addSubWindow(new QWidget);
+    child->setWindowTitle("Plan de Cuentas");
+    child->show();
+    main.mdiArea()->setActiveSubWindow(child);
+    session.gEstadoEdicion = 2;
+
+    prompter.answerNo();
+    EXPECT_FALSE(main.close());
+    EXPECT_EQ(prompter.lastText(),
+              "Esta modificando un registro en Plan de Cuentas ¿Desea cancelar la operación?");
+    EXPECT_TRUE(main.isVisible());
+
+    prompter.answerYes();
+    prompter.answerYes();
+    EXPECT_TRUE(main.close());
+    EXPECT_EQ(prompter.lastText(), "¿Desea abandonar el sistema?");
+    EXPECT_FALSE(connector.isConnected());
+    Connector reopen(session, dir.path());
+    ASSERT_TRUE(reopen.OpenConnection(ServerSetup::embeddedDefault()));
+    EXPECT_EQ(session.db().scalar("SELECT COUNT(*) FROM SESIONUSUARIO").toInt(), 0);
+}
+
+TEST_F(ShellWindows, ServerWindowCreatesTheEmbeddedDatabaseOnFirstStart)
+{
+    frmConfServidor window(session, connector, prompter);
+    window.show();
+    EXPECT_EQ(window.txtServidor->text(), "(local)");
+    EXPECT_EQ(window.txtBaseDatos->text(), "valdoria");
+    EXPECT_TRUE(window.optAutenticacionSistema->isChecked());
+    EXPECT_FALSE(window.txtUsuario->isEnabled());
+    EXPECT_EQ(window.cmbSQL->currentText(), "SQL2005");
+    SaveScreenshot(&window, "frmConfServidor");
+
+    window.optAutenticacionServidor->setChecked(true);
+    EXPECT_TRUE(window.txtUsuario->isEnabled());
+    window.aceptar();
+    EXPECT_EQ(prompter.lastText(), "Ingrese el usuario de SQL Server...!");
+    EXPECT_FALSE(window.connected());
+
+    window.optAutenticacionSistema->setChecked(true);
+    prompter.answerText("clave");
+    prompter.answerText("clave");
+    window.aceptar();
+    EXPECT_TRUE(window.connected());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_TRUE(QFile::exists(dir.filePath("srvsql.txt")));
+    EXPECT_FALSE(DatabaseSetup(session.db()).needsAdministrator());
+}
+
+TEST_F(ShellWindows, ReportDirectoryWindowWritesAndClearsTheWorkstationsDirectory)
+{
+    frmConfRutaReporte window(session, dir.path(), prompter);
+    window.show();
+    EXPECT_TRUE(window.optReportesBaseDatos->isChecked());
+    EXPECT_FALSE(window.TxtRutaReporte->isEnabled());
+
+    window.optReportesPropia->setChecked(true);
+    window.TxtRutaReporte->setText("/srv/reportes");
+    SaveScreenshot(&window, "frmConfRutaReporte");
+    window.aceptar();
+    EXPECT_EQ(session.gRutaReporte, "/srv/reportes");
+    const QString file = dir.filePath(ReportPathConfig::FileName);
+    EXPECT_EQ(ReportPathConfig::read(file), "/srv/reportes");
+
+    frmConfRutaReporte again(session, dir.path(), prompter);
+    EXPECT_TRUE(again.optReportesPropia->isChecked());
+    again.optReportesBaseDatos->setChecked(true);
+    EXPECT_TRUE(again.TxtRutaReporte->text().isEmpty());
+    again.aceptar();
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(session.gRutaReporte, "/srv/reportes");
+}
+
+TEST(SplashWindowTest, FillsAndClosesByItself)
+{
+    SplashWindow splash("Valdoria");
+    splash.runModal(60);
+    EXPECT_FALSE(splash.isVisible());
+    SaveScreenshot(&splash, "frmSplash");
+}
+
+} // namespace
