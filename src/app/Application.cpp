@@ -74,6 +74,8 @@ int Application::Main()
 
     m_main = std::make_unique<frmPrincipal>(m_session, m_connector, m_settings, m_prompter);
     m_prompter.setParent(m_main.get());
+    QObject::connect(m_main.get(), &frmPrincipal::loginRequested, m_main.get(),
+                     &frmPrincipal::runLogin);
     m_main->showMaximized();
     m_main->startLoginTimer();
     const int code = QApplication::exec();

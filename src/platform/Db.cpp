@@ -103,6 +103,13 @@ QSqlQuery Db::run(const QString &sql, const QVariantList &params)
     query.setForwardOnly(true);
     if (engine() == Engine::Postgres)
         query.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (params.isEmpty()) {
+        // Nothing to bind. PostgreSQL refuses server-side PREPARE for SET and CREATE
+        // DATABASE, so statements without values are sent as they are.
+        if (!query.exec(sql))
+            fail(QStringLiteral("Error al ejecutar la sentencia"), sql, query.lastError());
+        return query;
+    }
     if (!query.prepare(sql))
         fail(QStringLiteral("Error al preparar la sentencia"), sql, query.lastError());
     for (int i = 0; i < params.size(); ++i)

@@ -6,6 +6,8 @@
 namespace PasswordHash {
 
 namespace {
+bool minimumCost = false;
+
 void ensureSodium()
 {
     static const bool ready = sodium_init() >= 0;
@@ -25,8 +27,10 @@ QString HashLoginPassword(const QString &plain)
     const QByteArray pw = NormalizeLoginPassword(plain).toUtf8();
     char out[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(out, pw.constData(), static_cast<unsigned long long>(pw.size()),
-                          crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                          crypto_pwhash_MEMLIMIT_INTERACTIVE)
+                          minimumCost ? crypto_pwhash_OPSLIMIT_MIN
+                                      : crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                          minimumCost ? crypto_pwhash_MEMLIMIT_MIN
+                                      : crypto_pwhash_MEMLIMIT_INTERACTIVE)
         != 0)
         throw std::runtime_error("out of memory while hashing a password");
     return QString::fromLatin1(out);
@@ -42,6 +46,11 @@ bool VerifyLoginPassword(const QString &storedHash, const QString &plain)
     return crypto_pwhash_str_verify(hash.constData(), pw.constData(),
                                     static_cast<unsigned long long>(pw.size()))
            == 0;
+}
+
+void UseMinimumCostForTests()
+{
+    minimumCost = true;
 }
 
 } // namespace PasswordHash

@@ -9,4 +9,7 @@ QString NormalizeLoginPassword(const QString &plain);
 // Hash of the normalised password, in libsodium's self-describing string form.
 QString HashLoginPassword(const QString &plain);
 bool VerifyLoginPassword(const QString &storedHash, const QString &plain);
+// Test suites hash hundreds of passwords: let them use libsodium's minimum cost. A hash
+// records its own cost, so verification is unaffected.
+void UseMinimumCostForTests();
 } // namespace PasswordHash

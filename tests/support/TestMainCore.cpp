@@ -1,4 +1,5 @@
 // Test entry point for widget-free tests.
+#include "platform/PasswordHash.h"
 #include "support/TestDatabase.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    PasswordHash::UseMinimumCostForTests();
     const int result = RUN_ALL_TESTS();
     TestDatabase::dropTemplates();
     return result;

@@ -1,4 +1,5 @@
 // Test entry point for window tests (run on the offscreen platform).
+#include "platform/PasswordHash.h"
 #include "support/TestDatabase.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    PasswordHash::UseMinimumCostForTests();
     const int result = RUN_ALL_TESTS();
     TestDatabase::dropTemplates();
     return result;

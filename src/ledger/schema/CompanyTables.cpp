@@ -20,17 +20,15 @@ TableDef parameters()
 {
     TableDef t("PARAMETRO");
     // The table holds exactly one row. Inserts never name this column, so a second
-    // row would repeat its default and the key refuses it.
-    t.integer("Id", true, "1");
-    t.integer("CantDigCuenta")
-        .text("NombreIDEmpresa", 20)
-        .withDefault("''")
-        .flag("AplicaRetBase");
+    // row would repeat its default and the key refuses it. Text, because SQLite turns an
+    // integer key into the row number and ignores the default.
+    t.code("Id", 1).withDefault("'1'");
+    t.integer("CantDigCuenta").text("NombreIDEmpresa", 20).withDefault("''").flag("AplicaRetBase");
     // Account codes stay free text: an unset account is stored empty, which no
     // foreign key would accept.
-    for (const char *account : {"UtilidadEjercicio", "PerdidaEjercicio", "UtilidadAcumulada",
-                                "PerdidaAcumulada", "IngresoDiferenciaCambio",
-                                "GastoDiferenciaCambio"})
+    for (const char *account :
+         {"UtilidadEjercicio", "PerdidaEjercicio", "UtilidadAcumulada", "PerdidaAcumulada",
+          "IngresoDiferenciaCambio", "GastoDiferenciaCambio"})
         t.text(account, AccountCode).withDefault("''");
     t.rate("PorcRetIVA")
         .flag("CierreAjusteInflacion")

@@ -1,6 +1,31 @@
 #include "ledger/schema/LedgerSchema.h"
 
+#include "ledger/schema/InitialData.h"
+#include "ledger/schema/LedgerTables.h"
+#include "platform/Db.h"
+
+std::vector<TableDef> LedgerTables::allTables()
+{
+    std::vector<TableDef> all;
+    for (auto &&group : {securityTables(), companyTables(), masterTables(), accountTables(),
+                         movementTables(), assetTables()})
+        all.insert(all.end(), group.begin(), group.end());
+    return all;
+}
+
 std::vector<Migration> LedgerMigrations()
 {
-    return {};
+    return {
+        {1, QStringLiteral("Esquema inicial"),
+         [](Db &db) {
+             for (const TableDef &table : LedgerTables::allTables())
+                 db.execScript(db.dialect().createTable(table));
+             db.execScript(LedgerTables::movementKeyStatements(db.engine()));
+         }},
+        {2, QStringLiteral("Datos iniciales"),
+         [](Db &db) {
+             InsertInitialData(db);
+             InstallNavigationTree(db);
+         }},
+    };
 }

@@ -6,8 +6,10 @@
 #include <QStringList>
 #include <vector>
 
-// The tables of the one database, grouped by area. Each list is in creation order: a table
-// comes after every table its foreign keys name, because PostgreSQL checks that at once.
+// The tables of the one database, grouped by area, as the first migration creates them.
+// Each list is in creation order: a table comes after every table its foreign keys name,
+// because PostgreSQL checks that at once. A database that exists keeps what it was created
+// with, so a later change of the schema is a migration of its own, never an edit here.
 namespace LedgerTables {
 
 // Code widths that the statements of every subsystem rely on.

@@ -133,14 +133,9 @@ TableDef voucherCounters()
 
 std::vector<TableDef> masterTables()
 {
-    return {parties(),
-            codeAndName("REGIMEN", 10),
-            codeAndName("CENTROCOSTO", CostCentreCode),
-            documentTypes(),
-            retentionConcepts(),
-            taxRates(),
-            voucherTypes(),
-            voucherCounters()};
+    return {parties(),       codeAndName("REGIMEN", 10), codeAndName("CENTROCOSTO", CostCentreCode),
+            documentTypes(), retentionConcepts(),        taxRates(),
+            voucherTypes(),  voucherCounters()};
 }
 
 } // namespace LedgerTables

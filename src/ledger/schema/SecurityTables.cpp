@@ -96,8 +96,9 @@ TableDef groupNodes()
     TableDef t("GRUPOSEG");
     t.code("CodGrupo", GroupCode)
         .code("CodNodo", NodeCode)
+        // A node is seen only where it was granted.
         .code("Ver", 1)
-        .withDefault("'S'")
+        .withDefault("'N'")
         .primaryKey({"CodGrupo", "CodNodo"})
         .index({"CodNodo"})
         .foreignKey({"CodGrupo"}, "GRUPOS", {"CodGrupo"}, false, true)
@@ -148,9 +149,8 @@ TableDef groupOptions()
 
 std::vector<TableDef> securityTables()
 {
-    return {users(),           groups(),          userGroups(),  logins(),
-            sessions(),        navigationNodes(), groupNodes(),  toolbarOptions(),
-            nodeOptions(),     groupOptions()};
+    return {users(),           groups(),     userGroups(),     logins(),      sessions(),
+            navigationNodes(), groupNodes(), toolbarOptions(), nodeOptions(), groupOptions()};
 }
 
 } // namespace LedgerTables

@@ -7,6 +7,7 @@
 #include "shell/Connector.h"
 #include "shell/HelpFile.h"
 #include "shell/Startup.h"
+#include "shell/ui/VerificarClave.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -129,6 +130,19 @@ void frmPrincipal::refreshServerPanel()
 void frmPrincipal::startLoginTimer()
 {
     m_loginTimer->start();
+}
+
+void frmPrincipal::runLogin()
+{
+    VerificarClave login(m_session, this);
+    login.exec();
+    setWindowTitle(m_session.gDescripcionSistema);
+    if (m_session.gSesionIniciada) {
+        setUserPanel(QStringLiteral("USUARIO: ") + m_session.gNombreUsuario.trimmed());
+    } else {
+        setUserPanel(QStringLiteral("Linea de mensajes "));
+        BuildFixedMenu();
+    }
 }
 
 void frmPrincipal::showHelp()

@@ -30,6 +30,8 @@ public:
     void refreshServerPanel();
     // Starts the one-shot timer that opens the login.
     void startLoginTimer();
+    // Shows the login window; afterwards the status bar and menu show who is logged in.
+    void runLogin();
 
     QLabel *panelUsuario() const { return m_panelUser; }
     QLabel *panelServidor() const { return m_panelServer; }

@@ -6,6 +6,8 @@
 #include "shell/ReportPathConfig.h"
 #include "shell/ServerSetup.h"
 #include "shell/ui/SplashWindow.h"
+#include "shell/ui/VerificarClave.h"
+#include "shell/ui/frmCambiarClave.h"
 #include "shell/ui/frmConfRutaReporte.h"
 #include "shell/ui/frmConfServidor.h"
 #include "shell/ui/frmPrincipal.h"
@@ -14,6 +16,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -44,7 +47,9 @@ protected:
     void connectEmbedded()
     {
         ASSERT_TRUE(connector.OpenConnection(ServerSetup::embeddedDefault()));
-        DatabaseSetup(session.db()).migrate();
+        DatabaseSetup setup(session.db());
+        setup.migrate();
+        setup.createAdministrator("clave");
         session.gServidor = "(local)";
     }
 
@@ -173,6 +178,53 @@ TEST_F(ShellWindows, ReportDirectoryWindowWritesAndClearsTheWorkstationsDirector
     again.aceptar();
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_EQ(session.gRutaReporte, "/srv/reportes");
+}
+
+TEST_F(ShellWindows, LoginWindowRefusesThenLogsInAndRemembersTheUser)
+{
+    connectEmbedded();
+    {
+        VerificarClave login(session);
+        login.service().setFailureDelay(0);
+        login.show();
+        EXPECT_EQ(login.lblSistema->text(), "Valdoria");
+        EXPECT_TRUE(login.txtUsuario->text().isEmpty());
+        login.txtUsuario->setText("admin");
+        login.txtClave->setText("mala");
+        SaveScreenshot(&login, "VerificarClave");
+        login.aceptar();
+        EXPECT_EQ(prompter.lastText(), "Usuario ó clave inválida");
+        EXPECT_TRUE(login.txtClave->text().isEmpty());
+        EXPECT_TRUE(login.isVisible());
+
+        login.txtClave->setText("CLAVE");
+        login.chkRecordar->setChecked(true);
+        login.aceptar();
+        EXPECT_EQ(login.loginResult(), LoginService::Result::Administrator);
+        EXPECT_EQ(login.result(), QDialog::Accepted);
+        EXPECT_EQ(session.gUsuario, "ADMIN");
+    }
+    VerificarClave again(session);
+    EXPECT_EQ(again.txtUsuario->text(), "admin");
+    EXPECT_TRUE(again.chkRecordar->isChecked());
+}
+
+TEST_F(ShellWindows, PasswordWindowChangesTheUsersOwnPassword)
+{
+    connectEmbedded();
+    session.gUsuario = "ADMIN";
+    frmCambiarClave window(session);
+    window.show();
+    window.TxtClave->setText("clave");
+    window.TxtClaveNueva->setText("nueva");
+    window.TxtConfirmarClave->setText("otra");
+    SaveScreenshot(&window, "frmCambiarClave");
+    window.aceptar();
+    EXPECT_EQ(prompter.lastText(), "Confirmación de clave invalida... !");
+    window.TxtConfirmarClave->setText("nueva");
+    window.aceptar();
+    EXPECT_EQ(prompter.lastText(), "Cambio de clave realizada con exito.. !");
+    EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 
 TEST(SplashWindowTest, FillsAndClosesByItself)

@@ -1,0 +1,99 @@
+#include "shell/ui/VerificarClave.h"
+
+#include "common/Session.h"
+#include "platform/Db.h"
+#include "common/Prompter.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+VerificarClave::VerificarClave(Session &session, QWidget *parent)
+    : QDialog(parent)
+    , m_session(session)
+    , m_service(session)
+{
+    setObjectName(QStringLiteral("VerificarClave"));
+    setWindowTitle(QStringLiteral("Iniciar Sesión"));
+    // Entering a box highlights its frame; leaving it removes the highlight.
+    setStyleSheet(QStringLiteral("QLineEdit:focus { border: 2px solid #2f6fb5; border-radius: 3px; }"));
+
+    lblSistema = new QLabel(m_session.gNombreSistema, this);
+    QFont big = lblSistema->font();
+    big.setPointSize(big.pointSize() + 8);
+    big.setBold(true);
+    lblSistema->setFont(big);
+    lblSistema->setAlignment(Qt::AlignCenter);
+
+    txtUsuario = new QLineEdit(this);
+    txtUsuario->setMaxLength(20);
+    txtClave = new QLineEdit(this);
+    txtClave->setEchoMode(QLineEdit::Password);
+    chkRecordar = new QCheckBox(QStringLiteral("Recordar usuario"), this);
+
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Usuario:"), txtUsuario);
+    form->addRow(QStringLiteral("&Clave:"), txtClave);
+    form->addRow(QString(), chkRecordar);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setText(QStringLiteral("&Aceptar"));
+    ok->setAutoDefault(false);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
+    buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblSistema);
+    layout->addSpacing(8);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    connect(txtUsuario, &QLineEdit::returnPressed, this, [this] { txtClave->setFocus(); });
+    connect(txtClave, &QLineEdit::returnPressed, this, &VerificarClave::aceptar);
+    connect(buttons, &QDialogButtonBox::accepted, this, &VerificarClave::aceptar);
+    connect(buttons, &QDialogButtonBox::rejected, this, &VerificarClave::cancelar);
+
+    const QString remembered = m_service.rememberedUser();
+    txtUsuario->setText(remembered);
+    chkRecordar->setChecked(!remembered.isEmpty());
+    (remembered.isEmpty() ? txtUsuario : txtClave)->setFocus();
+    setMinimumWidth(360);
+}
+
+void VerificarClave::aceptar()
+{
+    try {
+        m_result = m_service.VerificarClave(txtUsuario->text(), txtClave->text(),
+                                            chkRecordar->isChecked());
+    } catch (const DbError &e) {
+        m_session.prompt().error(e.userText());
+        return;
+    }
+    switch (m_result) {
+    case LoginService::Result::MissingFields:
+        (txtUsuario->text().trimmed().isEmpty() ? txtUsuario : txtClave)->setFocus();
+        break;
+    case LoginService::Result::Invalid:
+    case LoginService::Result::NoCompanies:
+        txtClave->clear();
+        txtClave->setFocus();
+        break;
+    case LoginService::Result::Inactive:
+        break;
+    case LoginService::Result::Administrator:
+    case LoginService::Result::User:
+        accept();
+        break;
+    }
+}
+
+void VerificarClave::cancelar()
+{
+    m_session.gSesionIniciada = false;
+    reject();
+}

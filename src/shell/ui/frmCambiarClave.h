@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+struct Session;
+
+// The logged-in user changes his own password.
+class frmCambiarClave : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmCambiarClave(Session &session, QWidget *parent = nullptr);
+
+    QLineEdit *TxtClave = nullptr;
+    QLineEdit *TxtClaveNueva = nullptr;
+    QLineEdit *TxtConfirmarClave = nullptr;
+
+public slots:
+    void aceptar();
+
+private:
+    Session &m_session;
+};
