@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,4 +97,13 @@ void VerificarClave::cancelar()
 {
     m_session.gSesionIniciada = false;
     reject();
+}
+
+void VerificarClave::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

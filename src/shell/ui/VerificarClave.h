@@ -29,6 +29,11 @@ public slots:
     void aceptar();
     void cancelar();
 
+protected:
+    // Enter belongs to the boxes (next field, or accept from the last one), never to the
+    // dialog's default button.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     Session &m_session;
     LoginService m_service;

@@ -6,6 +6,7 @@
 #include "shell/PasswordChange.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,4 +78,13 @@ void frmCambiarClave::aceptar()
         accept();
         break;
     }
+}
+
+void frmCambiarClave::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -19,6 +19,11 @@ public:
 public slots:
     void aceptar();
 
+protected:
+    // Enter belongs to the boxes (next field, or accept from the last one), never to the
+    // dialog's default button.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     Session &m_session;
 };

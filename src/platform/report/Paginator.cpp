@@ -1,0 +1,475 @@
+#include "platform/report/Paginator.h"
+
+#include "platform/report/FieldFormatter.h"
+#include "platform/report/TextMeasure.h"
+
+#include <QFile>
+#include <QHash>
+#include <optional>
+
+namespace {
+
+// A name of the layout bound to a column of the rows or to a report parameter.
+struct Ref
+{
+    int column = -1;
+    QVariant constant;
+    bool named = false;
+
+    const QVariant &value(const QVariantList *row) const
+    {
+        return column >= 0 && row ? (*row)[column] : constant;
+    }
+};
+
+struct BoundElement
+{
+    const ReportElement *element = nullptr;
+    Ref value;
+    Ref when;
+    Ref unless;
+    Ref bold;
+    int slot = -1; // Sum and Count: index of their accumulator
+};
+
+struct BoundBand
+{
+    const ReportBand *band = nullptr;
+    std::vector<BoundElement> elements;
+    bool grows = false;
+
+    bool present() const { return band && band->present; }
+};
+
+struct Slot
+{
+    ReportScope scope = ReportScope::Report;
+    int level = -1;
+    int column = -1; // -1 counts rows
+};
+
+class Run
+{
+public:
+    Run(const ReportLayout &layout, const ReportPageSetup &page, const ReportData &data,
+        const QLocale &locale, const QDateTime &printedAt)
+        : m_layout(layout)
+        , m_page(page)
+        , m_data(data)
+        , m_locale(locale)
+        , m_printedAt(printedAt)
+    {
+        const qreal paperHeight = m_page.paperSize().height();
+        m_footerTop = paperHeight - m_page.margins.bottom()
+                      - (layout.pageFooter.present ? layout.pageFooter.height : 0);
+        m_pageHeader = bind(layout.pageHeader);
+        m_columnHeader = bind(layout.columnHeader);
+        for (const ReportGroup &g : layout.groups) {
+            m_groupKeys.push_back(resolve(g.field));
+            m_groupHeaders.push_back(bind(g.header));
+            m_groupFooters.push_back(bind(g.footer));
+        }
+        m_detail = bind(layout.detail);
+        m_summary = bind(layout.summary);
+        m_pageFooter = bind(layout.pageFooter);
+    }
+
+    Paginator::Result go()
+    {
+        prepareTotals();
+        const int rows = m_data.rowCount();
+        const int groups = int(m_layout.groups.size());
+        m_pageAcc.assign(m_slots.size(), 0);
+        m_runningAcc.assign(m_slots.size(), 0);
+
+        openPage(rows > 0 ? 0 : -1, 0);
+        int active = 0;
+        for (int r = 0; r < rows; ++r) {
+            const int change = r == 0 ? 0 : m_levelChange[size_t(r)];
+            for (int g = active - 1; g >= change; --g) {
+                place(m_groupFooters[size_t(g)], r - 1, active);
+                active = g;
+            }
+            const bool wantsNewPage = std::any_of(
+                m_layout.groups.begin() + change, m_layout.groups.end(),
+                [](const ReportGroup &g) { return g.newPage; });
+            qreal need = m_detail.present() ? heightOf(m_detail, r) : 0;
+            for (int g = change; g < groups; ++g)
+                need += m_groupHeaders[size_t(g)].present() ? heightOf(m_groupHeaders[size_t(g)], r) : 0;
+            if (!atBodyTop() && (wantsNewPage || m_y + need > m_footerTop)) {
+                closePage(r - 1);
+                openPage(r, active);
+            }
+            for (int g = change; g < groups; ++g) {
+                active = g + 1;
+                place(m_groupHeaders[size_t(g)], r, g);
+            }
+            place(m_detail, r, active);
+            for (size_t s = 0; s < m_slots.size(); ++s) {
+                const qint64 v = contribution(m_slots[s], r);
+                m_pageAcc[s] += v;
+                m_runningAcc[s] += v;
+            }
+        }
+        const int last = rows - 1;
+        for (int g = active - 1; g >= 0; --g) {
+            place(m_groupFooters[size_t(g)], last, g + 1);
+            active = g;
+        }
+        place(m_summary, last, 0);
+        closePage(last);
+
+        for (const Pending &p : m_pendingCounts) {
+            DrawItem &item = m_result.pages[p.page].items[p.item];
+            const QString total = QString::number(m_result.pages.size());
+            item.text = p.element->prefix
+                        + (p.element->kind == ReportElementKind::PageCount
+                               ? total
+                               : QStringLiteral("%1 de %2").arg(p.page + 1).arg(total))
+                        + p.element->suffix;
+        }
+        return std::move(m_result);
+    }
+
+private:
+    struct Pending
+    {
+        size_t page;
+        size_t item;
+        const ReportElement *element;
+    };
+
+    Ref resolve(const QString &name) const
+    {
+        Ref ref;
+        if (name.isEmpty())
+            return ref;
+        ref.named = true;
+        ref.column = m_data.columnIndex(name);
+        if (ref.column < 0)
+            ref.constant = m_data.parameter(name);
+        return ref;
+    }
+
+    BoundBand bind(const ReportBand &band)
+    {
+        BoundBand bound;
+        bound.band = &band;
+        for (const ReportElement &e : band.elements) {
+            BoundElement b;
+            b.element = &e;
+            b.value = resolve(e.field);
+            b.when = resolve(e.when);
+            b.unless = resolve(e.unless);
+            b.bold = resolve(e.boldWhen);
+            if (e.kind == ReportElementKind::Sum || e.kind == ReportElementKind::Count) {
+                b.slot = int(m_slots.size());
+                m_slots.push_back({e.scope, e.groupLevel,
+                                   e.kind == ReportElementKind::Sum ? b.value.column : -1});
+                if (e.kind == ReportElementKind::Sum && b.value.column < 0)
+                    m_slots.back().column = -2; // a sum of nothing stays zero
+            }
+            bound.grows = bound.grows || e.grow;
+            bound.elements.push_back(std::move(b));
+        }
+        return bound;
+    }
+
+    qint64 contribution(const Slot &slot, int row) const
+    {
+        if (slot.column == -1)
+            return 1;
+        if (slot.column < 0)
+            return 0;
+        return FieldFormatter::wholeNumber(m_data.row(row)[slot.column]).value_or(0);
+    }
+
+    // Group and report totals are known before the first page, so a group header or the
+    // page heading may show them too.
+    void prepareTotals()
+    {
+        const int rows = m_data.rowCount();
+        const size_t groups = m_layout.groups.size();
+        m_levelChange.assign(size_t(rows), int(groups));
+        std::vector<QString> previous(groups);
+        for (int r = 0; r < rows; ++r) {
+            const QVariantList *row = &m_data.row(r);
+            for (size_t g = 0; g < groups; ++g) {
+                QString key = m_groupKeys[g].value(row).toString();
+                if ((r == 0 || key != previous[g]) && m_levelChange[size_t(r)] == int(groups))
+                    m_levelChange[size_t(r)] = int(g);
+                previous[g] = std::move(key);
+            }
+        }
+        if (rows > 0)
+            m_levelChange[0] = 0;
+
+        m_segmentOf.assign(groups, std::vector<int>(size_t(rows), 0));
+        for (size_t g = 0; g < groups; ++g) {
+            int segment = -1;
+            for (int r = 0; r < rows; ++r) {
+                if (m_levelChange[size_t(r)] <= int(g))
+                    ++segment;
+                m_segmentOf[g][size_t(r)] = segment;
+            }
+        }
+        m_totals.assign(m_slots.size(), {});
+        for (size_t s = 0; s < m_slots.size(); ++s) {
+            const Slot &slot = m_slots[s];
+            if (slot.scope == ReportScope::Report) {
+                m_totals[s].assign(1, 0);
+                for (int r = 0; r < rows; ++r)
+                    m_totals[s][0] += contribution(slot, r);
+            } else if (slot.scope == ReportScope::Group && slot.level >= 0) {
+                const auto &segments = m_segmentOf[size_t(slot.level)];
+                m_totals[s].assign(rows ? size_t(segments.back() + 1) : 0, 0);
+                for (int r = 0; r < rows; ++r)
+                    m_totals[s][size_t(segments[size_t(r)])] += contribution(slot, r);
+            }
+        }
+    }
+
+    qint64 slotValue(int s, int row) const
+    {
+        const Slot &slot = m_slots[size_t(s)];
+        switch (slot.scope) {
+        case ReportScope::Report:
+            return m_totals[size_t(s)][0];
+        case ReportScope::Group:
+            if (row < 0 || slot.level < 0)
+                return 0;
+            return m_totals[size_t(s)][size_t(m_segmentOf[size_t(slot.level)][size_t(row)])];
+        case ReportScope::Page:
+            return m_pageAcc[size_t(s)];
+        case ReportScope::Running:
+            return m_runningAcc[size_t(s)];
+        }
+        return 0;
+    }
+
+    const QVariantList *rowAt(int row) const { return row >= 0 ? &m_data.row(row) : nullptr; }
+
+    static bool visible(const BoundElement &b, const QVariantList *row)
+    {
+        if (b.when.named && !FieldFormatter::holdsSomething(b.when.value(row)))
+            return false;
+        return !(b.unless.named && FieldFormatter::holdsSomething(b.unless.value(row)));
+    }
+
+    QString textOf(const BoundElement &b, int row) const
+    {
+        const ReportElement &e = *b.element;
+        QString text;
+        switch (e.kind) {
+        case ReportElementKind::Text:
+            return e.text;
+        case ReportElementKind::Field:
+            text = FieldFormatter::format(b.value.value(rowAt(row)), e.format, m_locale);
+            break;
+        case ReportElementKind::Sum:
+        case ReportElementKind::Count:
+            text = FieldFormatter::format(QVariant(qlonglong(slotValue(b.slot, row))), e.format,
+                                          m_locale);
+            break;
+        case ReportElementKind::PageNumber:
+            text = QString::number(m_result.pages.size());
+            break;
+        case ReportElementKind::PrintDate:
+            text = FieldFormatter::format(m_printedAt, e.format, m_locale);
+            break;
+        case ReportElementKind::PrintTime:
+            text = FieldFormatter::format(m_printedAt, e.format, m_locale);
+            break;
+        default:
+            return {};
+        }
+        return text.isEmpty() ? text : e.prefix + text + e.suffix;
+    }
+
+    qreal measure(const BoundElement &b, const QString &text)
+    {
+        if (!m_measure)
+            m_measure.emplace();
+        const ReportElement &e = *b.element;
+        return std::max(e.rect.height(),
+                        m_measure->wrappedHeight(m_layout.fonts[size_t(e.font)], e.rect.width(),
+                                                 text));
+    }
+
+    qreal heightOf(const BoundBand &band, int row)
+    {
+        qreal height = band.band->height;
+        if (!band.grows)
+            return height;
+        const QVariantList *r = rowAt(row);
+        for (const BoundElement &b : band.elements) {
+            if (b.element->grow && visible(b, r))
+                height = std::max(height, b.element->rect.top() + measure(b, textOf(b, row)));
+        }
+        return height;
+    }
+
+    int imageIndex(const BoundElement &b, int row)
+    {
+        QByteArray bytes;
+        const ReportElement &e = *b.element;
+        if (!e.imageFile.isEmpty()) {
+            QFile file(e.imageFile);
+            if (file.open(QIODevice::ReadOnly))
+                bytes = file.readAll();
+        } else {
+            bytes = b.value.value(rowAt(row)).toByteArray();
+        }
+        if (bytes.isEmpty())
+            return -1;
+        const auto known = m_imageIndex.constFind(bytes);
+        if (known != m_imageIndex.cend())
+            return *known;
+        QImage image = QImage::fromData(bytes);
+        const int index = image.isNull() ? -1 : int(m_result.images.size());
+        if (index >= 0)
+            m_result.images.push_back(std::move(image));
+        m_imageIndex.insert(bytes, index);
+        return index;
+    }
+
+    void draw(const BoundBand &band, int row, qreal height)
+    {
+        const QVariantList *r = rowAt(row);
+        const QPointF origin(m_page.margins.left(), m_y);
+        auto &items = m_result.pages.back().items;
+        for (const BoundElement &b : band.elements) {
+            if (!visible(b, r))
+                continue;
+            const ReportElement &e = *b.element;
+            DrawItem item;
+            item.rect = e.rect.translated(origin);
+            switch (e.kind) {
+            case ReportElementKind::Line:
+                item.kind = DrawItem::Kind::Line;
+                item.rect = QRectF(e.line.p1() + origin, e.line.p2() + origin);
+                item.lineWidth = e.lineWidth;
+                break;
+            case ReportElementKind::Box:
+                item.kind = DrawItem::Kind::Box;
+                item.lineWidth = e.lineWidth;
+                item.fill = e.fill;
+                break;
+            case ReportElementKind::Image:
+                item.kind = DrawItem::Kind::Image;
+                item.image = imageIndex(b, row);
+                if (item.image < 0)
+                    continue;
+                break;
+            case ReportElementKind::PageCount:
+            case ReportElementKind::PageOfPages:
+                item.font = e.font;
+                item.alignment = e.alignment;
+                m_pendingCounts.push_back({m_result.pages.size() - 1, items.size(), &e});
+                break;
+            default:
+                item.text = textOf(b, row);
+                if (item.text.isEmpty())
+                    continue;
+                item.font = b.bold.named && FieldFormatter::holdsSomething(b.bold.value(r))
+                                ? e.boldFont
+                                : e.font;
+                item.alignment = e.alignment;
+                if (e.grow) {
+                    item.alignment |= Qt::TextWordWrap;
+                    item.rect.setHeight(std::min(measure(b, item.text), height - e.rect.top()));
+                }
+                break;
+            }
+            items.push_back(std::move(item));
+        }
+    }
+
+    bool atBodyTop() const { return m_y <= m_bodyTop; }
+
+    // Places a band below what the page holds, on a new page when it does not fit;
+    // `active` groups repeat their headers there.
+    void place(const BoundBand &band, int row, int active)
+    {
+        if (!band.present())
+            return;
+        const qreal height = heightOf(band, row);
+        if (!atBodyTop() && m_y + height > m_footerTop) {
+            closePage(row);
+            openPage(row, active);
+        }
+        draw(band, row, height);
+        m_y += height;
+    }
+
+    void openPage(int row, int activeGroups)
+    {
+        m_result.pages.emplace_back();
+        m_pageAcc.assign(m_slots.size(), 0);
+        m_y = m_page.margins.top();
+        for (const BoundBand *band : {&m_pageHeader, &m_columnHeader}) {
+            if (band->present()) {
+                const qreal height = heightOf(*band, row);
+                draw(*band, row, height);
+                m_y += height;
+            }
+        }
+        for (int g = 0; g < activeGroups; ++g) {
+            const BoundBand &header = m_groupHeaders[size_t(g)];
+            if (m_layout.groups[size_t(g)].repeatHeader && header.present()) {
+                const qreal height = heightOf(header, row);
+                draw(header, row, height);
+                m_y += height;
+            }
+        }
+        m_bodyTop = m_y;
+    }
+
+    void closePage(int row)
+    {
+        if (!m_pageFooter.present())
+            return;
+        m_y = m_footerTop;
+        draw(m_pageFooter, row, m_pageFooter.band->height);
+    }
+
+    const ReportLayout &m_layout;
+    const ReportPageSetup &m_page;
+    const ReportData &m_data;
+    const QLocale &m_locale;
+    const QDateTime &m_printedAt;
+
+    BoundBand m_pageHeader, m_columnHeader, m_detail, m_summary, m_pageFooter;
+    std::vector<BoundBand> m_groupHeaders, m_groupFooters;
+    std::vector<Ref> m_groupKeys;
+    std::vector<Slot> m_slots;
+
+    std::vector<int> m_levelChange;                // first group level whose key changes
+    std::vector<std::vector<int>> m_segmentOf;     // [level][row] -> group occurrence
+    std::vector<std::vector<qint64>> m_totals;     // [slot][occurrence]
+    std::vector<qint64> m_pageAcc, m_runningAcc;   // [slot]
+
+    qreal m_y = 0;
+    qreal m_bodyTop = 0;
+    qreal m_footerTop = 0;
+    std::optional<TextMeasure> m_measure;
+    QHash<QByteArray, int> m_imageIndex;
+    std::vector<Pending> m_pendingCounts;
+    Paginator::Result m_result;
+};
+
+} // namespace
+
+Paginator::Paginator(const ReportLayout &layout, const ReportPageSetup &page,
+                     const ReportData &data, const QLocale &locale, const QDateTime &printedAt)
+    : m_layout(layout)
+    , m_page(page)
+    , m_data(data)
+    , m_locale(locale)
+    , m_printedAt(printedAt)
+{}
+
+Paginator::Result Paginator::run() const
+{
+    return Run(m_layout, m_page, m_data, m_locale, m_printedAt).go();
+}
