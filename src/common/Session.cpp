@@ -1,5 +1,7 @@
 #include "common/Session.h"
 
+#include <QDate>
+#include <QLocale>
 #include <stdexcept>
 
 Db &Session::db() const
@@ -36,4 +38,16 @@ void Session::clearCompany()
     gBaseDatosNomina.clear();
     gMes = 0;
     gAno = 0;
+}
+
+QString Session::userPeriodText() const
+{
+    QString text = QStringLiteral("USUARIO: ") + gNombreUsuario.trimmed();
+    if (hasPeriod()) {
+        const QLocale spanish(QLocale::Spanish, QLocale::Venezuela);
+        const QString month = spanish.monthName(gMes, QLocale::LongFormat);
+        text += QStringLiteral("        PROCESA: ") + month.left(1).toUpper() + month.mid(1)
+                + QLatin1Char('/') + QString::number(gAno);
+    }
+    return text.trimmed();
 }

@@ -6,6 +6,7 @@
 class Db;
 class Prompter;
 class SettingsStore;
+class ShellHost;
 
 // The values that live for one login, named as every window knows them. The application
 // owns one Session and passes it down; tests build their own.
@@ -58,12 +59,15 @@ struct Session
     // Services every window reaches through the session; owned by the application.
     Prompter *prompter = nullptr;
     SettingsStore *settings = nullptr;
+    ShellHost *host = nullptr;  // the main window; null in tests that need none
 
     Db &db() const;
     Prompter &prompt() const;
 
     bool hasCompany() const { return !gEmpresa.trimmed().isEmpty(); }
     bool hasPeriod() const { return gMes != 0 && gAno != 0; }
+    // "USUARIO: <name>" followed, when a period is chosen, by "PROCESA: <month>/<year>".
+    QString userPeriodText() const;
     // Forgets the working company and period (new login, change of server).
     void clearCompany();
 };

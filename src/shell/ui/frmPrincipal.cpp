@@ -5,22 +5,20 @@
 #include "platform/SettingsStore.h"
 #include "platform/Workstation.h"
 #include "shell/Connector.h"
-#include "shell/HelpFile.h"
 #include "shell/Startup.h"
 #include "shell/ui/VerificarClave.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
-#include <QUrl>
 
 frmPrincipal::frmPrincipal(Session &session, Connector &connector, SettingsStore &settings,
                            Prompter &prompter, QWidget *parent)
@@ -39,6 +37,8 @@ frmPrincipal::frmPrincipal(Session &session, Connector &connector, SettingsStore
     setCentralWidget(m_mdi);
 
     buildStatusBar();
+    buildToolbar();
+    buildContextMenu();
     LoadMenuFont();
     BuildFixedMenu();
     refreshServerPanel();
@@ -89,33 +89,14 @@ void frmPrincipal::LoadMenuFont()
     menuBar()->setFont(font);
 }
 
-void frmPrincipal::BuildFixedMenu()
-{
-    menuBar()->clear();
-    m_menuSistema = menuBar()->addMenu(QStringLiteral("&Sistema"));
-    QAction *a1 = m_menuSistema->addAction(QStringLiteral("Nueva Sesión"));
-    a1->setObjectName(QStringLiteral("A1"));
-    a1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(a1, &QAction::triggered, this, &frmPrincipal::loginRequested);
-    QAction *a2 = m_menuSistema->addAction(QStringLiteral("Salir del Sistema"));
-    a2->setObjectName(QStringLiteral("A2"));
-    a2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(a2, &QAction::triggered, this, &QWidget::close);
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("A&yuda"));
-    QAction *b1 = help->addAction(QStringLiteral("Ayuda..."));
-    b1->setObjectName(QStringLiteral("B1"));
-    b1->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(b1, &QAction::triggered, this, &frmPrincipal::showHelp);
-    QAction *b2 = help->addAction(QStringLiteral("Acerca de..."));
-    b2->setObjectName(QStringLiteral("B2"));
-    b2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(b2, &QAction::triggered, this, &frmPrincipal::showAbout);
-}
-
 void frmPrincipal::setUserPanel(const QString &text)
 {
     m_panelUser->setText(text);
+}
+
+void frmPrincipal::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
 }
 
 void frmPrincipal::refreshServerPanel()
@@ -139,33 +120,66 @@ void frmPrincipal::runLogin()
     setWindowTitle(m_session.gDescripcionSistema);
     if (m_session.gSesionIniciada) {
         setUserPanel(QStringLiteral("USUARIO: ") + m_session.gNombreUsuario.trimmed());
+        BuildNavigationMenu();
+        m_toolbar->setVisible(true);
+        emit companySelectionRequested();
     } else {
         setUserPanel(QStringLiteral("Linea de mensajes "));
         BuildFixedMenu();
+        m_toolbar->setVisible(false);
     }
 }
 
-void frmPrincipal::showHelp()
+void frmPrincipal::buildToolbar()
 {
-    QString path = HelpFile::Locate(QCoreApplication::applicationDirPath());
-    if (path.isEmpty()) {
-        if (!m_prompter.question(HelpFile::MissingQuestion))
-            return;
-        path = QFileDialog::getOpenFileName(this, QStringLiteral("Ayuda"), QString(),
-                                            QStringLiteral("Ayuda (*.htm *.html *.pdf)"));
-        if (path.isEmpty())
-            return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    m_toolbar = addToolBar(QStringLiteral("Principal"));
+    m_toolbar->setObjectName(QStringLiteral("tlbPrincipal"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QAction *company = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
+                                            QStringLiteral("Empresa"));
+    company->setObjectName(QStringLiteral("Empresa"));
+    connect(company, &QAction::triggered, this, &frmPrincipal::companySelectionRequested);
+    m_toolbar->addSeparator()->setObjectName(QStringLiteral("Separador"));
+    QAction *login = m_toolbar->addAction(style()->standardIcon(QStyle::SP_BrowserReload),
+                                          QStringLiteral("Sesion"));
+    login->setObjectName(QStringLiteral("Sesion"));
+    connect(login, &QAction::triggered, this, [this] {
+        m_mdi->closeAllSubWindows();
+        if (m_mdi->subWindowList().isEmpty())
+            runLogin();
+    });
+    QAction *exit = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                         QStringLiteral("Salir"));
+    exit->setObjectName(QStringLiteral("Salir"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    m_toolbar->setVisible(false);
 }
 
-void frmPrincipal::showAbout()
+void frmPrincipal::buildContextMenu()
 {
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    m_prompter.info(QStringLiteral("%1\nVersión %2\nÚltima modificación: %3")
-                        .arg(m_session.gDescripcionSistema, QCoreApplication::applicationVersion(),
-                             program.lastModified().toString(QStringLiteral("dd/MM/yy hh:mm AP"))),
-                    QStringLiteral("Acerca de ") + m_session.gNombreSistema);
+    m_mdi->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_mdi, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Calculadora"), this,
+                       [this] { menuChoice(QStringLiteral("Calculadora..."), QStringLiteral("A4")); });
+        menu.addSeparator();
+        menu.addAction(QStringLiteral("Cascada"), m_mdi, &QMdiArea::cascadeSubWindows);
+        menu.addAction(QStringLiteral("MosaicoV"), m_mdi, &QMdiArea::tileSubWindows);
+        menu.addAction(QStringLiteral("MosaicoH"), this, [this] {
+            // Stacked one above the other, full width.
+            const auto windows = m_mdi->subWindowList();
+            if (windows.isEmpty())
+                return;
+            const int h = m_mdi->viewport()->height() / int(windows.size());
+            for (int i = 0; i < windows.size(); ++i)
+                windows[i]->setGeometry(0, i * h, m_mdi->viewport()->width(), h);
+        });
+        menu.addAction(QStringLiteral("Centrar"), this,
+                       [this] { CenterChild(m_mdi->activeSubWindow()); });
+        menu.addAction(QStringLiteral("Cerrar"), m_mdi, &QMdiArea::closeActiveSubWindow);
+        menu.exec(m_mdi->mapToGlobal(at));
+    });
 }
 
 void frmPrincipal::closeEvent(QCloseEvent *event)

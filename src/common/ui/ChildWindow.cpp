@@ -1,0 +1,248 @@
+#include "common/ui/ChildWindow.h"
+
+#include "common/OptionRights.h"
+#include "common/Prompter.h"
+#include "common/Session.h"
+#include "platform/Db.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+const QHash<QString, int> &actionCodes()
+{
+    static const QHash<QString, int> codes{
+        {QStringLiteral("Nuevo"), ChildWindow::Nuevo},
+        {QStringLiteral("Modificar"), ChildWindow::Modificar},
+        {QStringLiteral("Eliminar"), ChildWindow::Eliminar},
+        {QStringLiteral("Buscar"), ChildWindow::Buscar},
+        {QStringLiteral("Imprimir"), ChildWindow::Imprimir},
+        {QStringLiteral("Cancelar"), ChildWindow::Cancelar},
+        {QStringLiteral("Guardar"), ChildWindow::Guardar},
+        {QStringLiteral("Aprobar"), ChildWindow::Aprobar},
+        {QStringLiteral("Salir"), ChildWindow::Salir},
+        {QStringLiteral("Reprobar"), ChildWindow::Reprobar},
+    };
+    return codes;
+}
+
+QIcon iconFor(const QString &key)
+{
+    static const QHash<QString, QStyle::StandardPixmap> icons{
+        {QStringLiteral("Nuevo"), QStyle::SP_FileIcon},
+        {QStringLiteral("Modificar"), QStyle::SP_FileDialogDetailedView},
+        {QStringLiteral("Eliminar"), QStyle::SP_TrashIcon},
+        {QStringLiteral("Buscar"), QStyle::SP_FileDialogContentsView},
+        {QStringLiteral("Imprimir"), QStyle::SP_DialogSaveButton},
+        {QStringLiteral("Cancelar"), QStyle::SP_DialogCancelButton},
+        {QStringLiteral("Guardar"), QStyle::SP_DialogApplyButton},
+        {QStringLiteral("Aprobar"), QStyle::SP_DialogYesButton},
+        {QStringLiteral("Reprobar"), QStyle::SP_DialogNoButton},
+        {QStringLiteral("Salir"), QStyle::SP_DialogCloseButton},
+        {QStringLiteral("Subir"), QStyle::SP_ArrowUp},
+        {QStringLiteral("Bajar"), QStyle::SP_ArrowDown},
+    };
+    return QApplication::style()->standardIcon(icons.value(key, QStyle::SP_CustomBase));
+}
+
+// Alt + initial of each operation.
+const QHash<int, QString> &shortcutKeys()
+{
+    static const QHash<int, QString> keys{
+        {Qt::Key_N, QStringLiteral("Nuevo")},    {Qt::Key_M, QStringLiteral("Modificar")},
+        {Qt::Key_E, QStringLiteral("Eliminar")}, {Qt::Key_B, QStringLiteral("Buscar")},
+        {Qt::Key_I, QStringLiteral("Imprimir")}, {Qt::Key_C, QStringLiteral("Cancelar")},
+        {Qt::Key_G, QStringLiteral("Guardar")},  {Qt::Key_A, QStringLiteral("Aprobar")},
+    };
+    return keys;
+}
+} // namespace
+
+ChildWindow::ChildWindow(Session &session, const QString &nodeCode, QWidget *parent)
+    : QWidget(parent)
+    , m_session(session)
+    , m_node(nodeCode)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setObjectName(QStringLiteral("tlbregistro"));
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setVisible(false);
+    layout->addWidget(m_toolbar);
+    m_body = new QVBoxLayout;
+    m_body->setContentsMargins(9, 9, 9, 9);
+    layout->addLayout(m_body, 1);
+    m_session.gEstadoEdicion = 0;
+}
+
+void ChildWindow::LoadToolbarOptions()
+{
+    if (!m_buttons.isEmpty())
+        return;
+    Db &db = m_session.db();
+    m_allowed = OptionRights::AllowedOptions(db, m_session.gUsuario, m_node);
+    m_toolbar->setVisible(true);
+    for (const QString &name : OptionRights::AllOptions(db)) {
+        auto *action = m_toolbar->addAction(iconFor(name), name);
+        action->setObjectName(name);
+        action->setToolTip(name);
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, [this, name] { ToolbarAction(name); });
+        m_buttons.insert(name, action);
+    }
+    if (m_allowed.isEmpty()) {
+        if (QAction *exit = button(QStringLiteral("Salir")))
+            exit->setVisible(true);
+    } else {
+        for (const QString &name : std::as_const(m_allowed))
+            if (QAction *a = button(name))
+                a->setVisible(true);
+    }
+    disableWithoutRecords();
+    for (const char *key : {"Cancelar", "Guardar", "Aprobar"})
+        if (QAction *a = button(QLatin1String(key)))
+            a->setEnabled(false);
+}
+
+void ChildWindow::setEnabledIfVisible(const QStringList &keys, bool enabled)
+{
+    for (const QString &key : keys)
+        if (QAction *a = button(key); a && a->isVisible())
+            a->setEnabled(enabled);
+}
+
+void ChildWindow::disableWithoutRecords()
+{
+    if (isRecordList() && !hasRecords())
+        setEnabledIfVisible({QStringLiteral("Modificar"), QStringLiteral("Eliminar"),
+                             QStringLiteral("Buscar"), QStringLiteral("Imprimir")},
+                            false);
+}
+
+void ChildWindow::SetToolbarState(int mode)
+{
+    if (mode != Editing && mode != Browsing)
+        return;
+    const bool browsing = mode == Browsing;
+    for (const char *key : {"Nuevo", "Modificar", "Eliminar", "Buscar", "Imprimir", "Salir"})
+        if (QAction *a = button(QLatin1String(key)))
+            a->setEnabled(browsing);
+    for (const char *key : {"Cancelar", "Guardar", "Aprobar"})
+        if (QAction *a = button(QLatin1String(key)))
+            a->setEnabled(!browsing);
+    if (browsing) {
+        RefreshRecord();
+        disableWithoutRecords();
+    }
+}
+
+void ChildWindow::ToolbarAction(const QString &key)
+{
+    const int code = actionCodes().value(key, 0);
+    if (code == 0)
+        return;
+    if (code != Salir && !m_allowed.contains(key))
+        return;  // not granted here: a hidden button is not the only guard
+    switch (code) {
+    case Nuevo:
+        m_session.gEstadoEdicion = 1;
+        onNuevo();
+        SetToolbarState(Editing);
+        break;
+    case Modificar:
+        m_session.gEstadoEdicion = 2;
+        onModificar();
+        SetToolbarState(Editing);
+        break;
+    case Eliminar:
+        m_session.gEstadoEdicion = 3;
+        ConfirmDelete();
+        break;
+    case Buscar:
+        m_session.gEstadoEdicion = 4;
+        onBuscar();
+        break;
+    case Imprimir:
+        onImprimir();
+        m_session.gEstadoEdicion = 5;
+        break;
+    case Cancelar:
+        SetToolbarState(Browsing);
+        m_session.gEstadoEdicion = 6;
+        onCancelar();
+        break;
+    case Guardar:
+        if (onGuardar()) {
+            m_session.gEstadoEdicion = 7;
+            SetToolbarState(Browsing);
+        }
+        break;
+    case Aprobar:
+        if (isRecordList())
+            SetToolbarState(Browsing);
+        m_session.gEstadoEdicion = 8;
+        onAprobar();
+        break;
+    case Reprobar:
+        onReprobar();
+        break;
+    case Salir:
+        m_session.gEstadoEdicion = 9;
+        if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            frame->close();
+        else
+            close();
+        return;
+    }
+    DespuesDeNavegar(code);
+}
+
+bool ChildWindow::ToolbarKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    QString name;
+    if (key == Qt::Key_Escape && modifiers == Qt::NoModifier)
+        name = QStringLiteral("Salir");
+    else if (modifiers == Qt::AltModifier)
+        name = shortcutKeys().value(key);
+    QAction *a = name.isEmpty() ? nullptr : button(name);
+    if (!a || !a->isVisible() || !a->isEnabled())
+        return false;
+    ToolbarAction(name);
+    return true;
+}
+
+void ChildWindow::ConfirmDelete()
+{
+    Prompter &prompt = m_session.prompt();
+    if (!prompt.question(QStringLiteral("¿Desea eliminar el registro?"),
+                         QStringLiteral("Eliminar ") + m_session.gNombreSistema))
+        return;
+    if (onEliminar()) {
+        prompt.info(QStringLiteral("Registro eliminado con exito!"));
+        if (isRecordList())
+            RefreshRecord();
+    } else {
+        prompt.info(QStringLiteral("Registro no se puede eliminar!"));
+    }
+}
+
+void ChildWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (ToolbarKey(event->key(), event->modifiers()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ChildWindow::closeEvent(QCloseEvent *event)
+{
+    m_session.gEstadoEdicion = 0;
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+#include <QWidget>
+
+class QAction;
+class QToolBar;
+class QVBoxLayout;
+struct Session;
+
+// Base of every window opened from a navigation node. It owns the record toolbar
+// `tlbregistro`, built from the operations the user's groups may use on the node, and
+// dispatches its buttons and their Alt+letter keys to the window's operations.
+class ChildWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // Action codes, also the argument of DespuesDeNavegar.
+    enum Action {
+        Nuevo = 1, Modificar, Eliminar, Buscar, Imprimir, Cancelar, Guardar, Aprobar, Salir,
+        Reprobar
+    };
+    enum ToolbarMode { Editing = 1, Browsing = 2 };
+
+    ChildWindow(Session &session, const QString &nodeCode, QWidget *parent = nullptr);
+
+    const QString &nodeCode() const { return m_node; }
+    QToolBar *tlbregistro() const { return m_toolbar; }
+    QAction *button(const QString &key) const { return m_buttons.value(key); }
+    // The operations the user may use here, as LoadToolbarOptions found them.
+    const QStringList &allowedOptions() const { return m_allowed; }
+
+    // Builds the toolbar once: every operation in order, only the allowed ones visible,
+    // "Salir" alone when none is allowed.
+    void LoadToolbarOptions();
+    void SetToolbarState(int mode);
+    // Runs a toolbar operation by its key ("Nuevo" ... "Reprobar"). Refused operations
+    // (not allowed to the user here) do nothing, whatever calls them.
+    void ToolbarAction(const QString &key);
+    // Alt + initial runs the visible, enabled button; Escape leaves. True when handled.
+    bool ToolbarKey(int key, Qt::KeyboardModifiers modifiers);
+    // Asks, deletes through Eliminar() and says how it went.
+    void ConfirmDelete();
+
+protected:
+    // The window's own operations; absent ones are simply not offered by the node.
+    virtual void onNuevo() {}
+    virtual void onModificar() {}
+    virtual bool onEliminar() { return false; }
+    virtual void onBuscar() {}
+    virtual void onImprimir() {}
+    virtual void onCancelar() {}
+    virtual bool onGuardar() { return false; }
+    virtual void onAprobar() {}
+    virtual void onReprobar() {}
+    virtual void DespuesDeNavegar(int action) { Q_UNUSED(action); }
+    // Record-list windows show one record of a list query at a time.
+    virtual bool isRecordList() const { return false; }
+    virtual bool hasRecords() const { return true; }
+    // Re-reads the window's records after a change (RefreshRecord).
+    virtual void RefreshRecord() {}
+
+    Session &session() const { return m_session; }
+    // Layout below the toolbar where the window puts its controls.
+    QVBoxLayout *body() const { return m_body; }
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void disableWithoutRecords();
+    void setEnabledIfVisible(const QStringList &keys, bool enabled);
+
+    Session &m_session;
+    QString m_node;
+    QToolBar *m_toolbar = nullptr;
+    QVBoxLayout *m_body = nullptr;
+    QHash<QString, QAction *> m_buttons;
+    QStringList m_allowed;
+};

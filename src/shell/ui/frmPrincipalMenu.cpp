@@ -1,0 +1,249 @@
+// The main window's menus: the fixed entries, the user's navigation menu and what each
+// choice does, and the opening of child windows by node.
+#include "shell/ui/frmPrincipal.h"
+
+#include "common/Prompter.h"
+#include "common/Session.h"
+#include "platform/Db.h"
+#include "platform/SettingsStore.h"
+#include "shell/HelpFile.h"
+#include "shell/NavigationMenu.h"
+#include "shell/UserRights.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUrl>
+
+QAction *frmPrincipal::addFixed(QMenu *menu, const QString &key, const QString &caption,
+                                const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(key);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, caption, key] { menuChoice(caption, key); });
+    return action;
+}
+
+QMenu *frmPrincipal::addHelpMenu()
+{
+    QMenu *help = menuBar()->addMenu(QStringLiteral("A&yuda"));
+    addFixed(help, QStringLiteral("B1"), QStringLiteral("Ayuda..."), QKeySequence(Qt::Key_F1));
+    addFixed(help, QStringLiteral("B2"), QStringLiteral("Acerca de..."),
+             QKeySequence(Qt::CTRL | Qt::Key_A));
+    return help;
+}
+
+void frmPrincipal::BuildFixedMenu()
+{
+    menuBar()->clear();
+    m_menuSistema = menuBar()->addMenu(QStringLiteral("&Sistema"));
+    addFixed(m_menuSistema, QStringLiteral("A1"), QStringLiteral("Nueva Sesión"),
+             QKeySequence(Qt::CTRL | Qt::Key_N));
+    addFixed(m_menuSistema, QStringLiteral("A2"), QStringLiteral("Salir del Sistema"),
+             QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addHelpMenu();
+}
+
+void frmPrincipal::appendFixedEntries(QMenu *first, bool withStructure)
+{
+    if (!first->isEmpty())
+        first->addSeparator();
+    addFixed(first, QStringLiteral("A"), QStringLiteral("Seleccionar Empresa"),
+             QKeySequence(Qt::CTRL | Qt::Key_S));
+    if (withStructure)
+        addFixed(first, QStringLiteral("A2"), QStringLiteral("Estructura del Menú"));
+    first->addSeparator();
+    addFixed(first, QStringLiteral("A3"), QStringLiteral("Fuente del Menú Principal..."));
+    addFixed(first, QStringLiteral("A4"), QStringLiteral("Calculadora..."),
+             QKeySequence(Qt::Key_F12));
+    addFixed(first, QStringLiteral("A5"), QStringLiteral("Nueva Sesión"),
+             QKeySequence(Qt::CTRL | Qt::Key_N));
+    addFixed(first, QStringLiteral("A6"), QStringLiteral("Salir del Sistema"),
+             QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void frmPrincipal::BuildNavigationMenu()
+{
+    menuBar()->clear();
+    m_menuSistema = nullptr;
+    Db &db = m_session.db();
+    QHash<QString, QMenu *> menus;
+    for (const NavigationMenu::Entry &e : NavigationMenu::Build(db, m_session.gUsuario)) {
+        if (e.level == 1) {
+            QMenu *top = menuBar()->addMenu(e.caption);
+            top->setObjectName(e.code);
+            menus.insert(e.code, top);
+            if (!m_menuSistema)
+                m_menuSistema = top;
+            continue;
+        }
+        QMenu *parent = menus.value(e.parent);
+        if (!parent)
+            continue;
+        if (e.separator) {
+            parent->addSeparator()->setObjectName(e.code);
+            continue;
+        }
+        if (e.container) {
+            QMenu *sub = parent->addMenu(e.caption);
+            sub->setObjectName(e.code);
+            sub->setEnabled(e.enabled);
+            menus.insert(e.code, sub);
+            continue;
+        }
+        QAction *action = parent->addAction(e.caption);
+        action->setObjectName(e.code);
+        action->setEnabled(e.enabled);
+        connect(action, &QAction::triggered, this,
+                [this, caption = e.caption, code = e.code] { menuChoice(caption, code); });
+    }
+    if (!m_menuSistema) {
+        m_menuSistema = menuBar()->addMenu(QStringLiteral("&Sistema"));
+        m_menuSistema->setObjectName(QStringLiteral("A0"));
+    }
+    appendFixedEntries(m_menuSistema, UserRights::IsSystemsUser(db, m_session.gUsuario));
+    addHelpMenu();
+}
+
+void frmPrincipal::menuChoice(const QString &caption, const QString &code)
+{
+    if (caption == QLatin1String("Ayuda...")) {
+        showHelp();
+    } else if (caption == QLatin1String("Fuente del Menú Principal...")) {
+        chooseMenuFont();
+    } else if (caption == QLatin1String("Acerca de...")) {
+        showAbout();
+    } else if (caption == QLatin1String("Calculadora...")) {
+        if (QWidget *w = m_factory ? m_factory(QStringLiteral("frmCalculadora"), QString()) : nullptr)
+            showChild(w);
+    } else if (caption == QLatin1String("Estructura del Menú")) {
+        const QString node = m_session.db()
+                                 .scalar(QStringLiteral("SELECT CodNodo FROM SEG WHERE Forma = ?"),
+                                         {QStringLiteral("FrmEstructura")})
+                                 .toString();
+        if (QMdiSubWindow *open = findChildWindow(QStringLiteral("FrmEstructura")))
+            m_mdi->setActiveSubWindow(open);
+        else if (QWidget *w = m_factory ? m_factory(QStringLiteral("FrmEstructura"), node) : nullptr)
+            CenterChild(showChild(w));
+    } else if (caption == QLatin1String("Nueva Sesión")) {
+        runLogin();
+    } else if (caption == QLatin1String("Seleccionar Empresa")) {
+        emit companySelectionRequested();
+    } else if (caption == QLatin1String("Salir del Sistema")) {
+        close();
+    } else {
+        if (const auto mode = NavigationMenu::OptionModeFor(caption))
+            m_session.gModoOpcion = *mode;
+        const QString refusal = NavigationMenu::OpenRefusal(m_session);
+        if (!refusal.isEmpty()) {
+            m_prompter.warning(refusal);
+            return;
+        }
+        OpenNode(code);
+    }
+}
+
+QMdiSubWindow *frmPrincipal::findChildWindow(const QString &form) const
+{
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        if (sub->widget() && sub->widget()->objectName().compare(form, Qt::CaseInsensitive) == 0)
+            return sub;
+    return nullptr;
+}
+
+QMdiSubWindow *frmPrincipal::showChild(QWidget *window)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(window)) {
+        dialog->setParent(this, dialog->windowFlags());
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->exec();
+        return nullptr;
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow *sub = m_mdi->addSubWindow(window);
+    sub->setWindowTitle(window->windowTitle());
+    sub->setWindowIcon(QIcon());
+    sub->show();
+    return sub;
+}
+
+void frmPrincipal::OpenNode(const QString &nodeCode)
+{
+    Db &db = m_session.db();
+    const QString form = NavigationMenu::FormOf(db, nodeCode);
+    if (form.isEmpty())
+        return;
+    m_session.gFormaActual = form;
+    m_session.gNodoActual = nodeCode;
+    if (QMdiSubWindow *open = findChildWindow(form)) {
+        open->showNormal();
+        CenterChild(open);
+        m_mdi->setActiveSubWindow(open);
+        return;
+    }
+    QWidget *window = m_factory ? m_factory(form, nodeCode) : nullptr;
+    if (!window) {
+        m_prompter.warning(QStringLiteral("Opción no disponible"));
+        return;
+    }
+    if (QMdiSubWindow *sub = showChild(window)) {
+        CenterChild(sub);
+        m_mdi->setActiveSubWindow(sub);
+    }
+}
+
+void frmPrincipal::CenterChild(QMdiSubWindow *child)
+{
+    if (!child)
+        return;
+    const QSize area = m_mdi->viewport()->size();
+    child->move(std::max(0, (area.width() - child->width()) / 2),
+                std::max(0, (area.height() - child->height()) / 2));
+}
+
+void frmPrincipal::chooseMenuFont()
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, menuBar()->font(), this,
+                                            QStringLiteral("Fuente del Menú Principal"));
+    if (!ok)
+        return;
+    menuBar()->setFont(font);
+    m_settings.setValue(QStringLiteral("NombreFuente"), font.family());
+    m_settings.setValue(QStringLiteral("TamañoFuente"), font.pointSize());
+    m_settings.setValue(QStringLiteral("BoldFuente"), font.bold());
+    m_settings.setValue(QStringLiteral("ItalicFuente"), font.italic());
+    m_settings.sync();
+}
+
+void frmPrincipal::showHelp()
+{
+    QString path = HelpFile::Locate(QCoreApplication::applicationDirPath());
+    if (path.isEmpty()) {
+        if (!m_prompter.question(HelpFile::MissingQuestion))
+            return;
+        path = QFileDialog::getOpenFileName(this, QStringLiteral("Ayuda"), QString(),
+                                            QStringLiteral("Ayuda (*.htm *.html *.pdf)"));
+        if (path.isEmpty())
+            return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void frmPrincipal::showAbout()
+{
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    m_prompter.info(QStringLiteral("%1\nVersión %2\nÚltima modificación: %3")
+                        .arg(m_session.gDescripcionSistema, QCoreApplication::applicationVersion(),
+                             program.lastModified().toString(QStringLiteral("dd/MM/yy hh:mm AP"))),
+                    QStringLiteral("Versión ") + QCoreApplication::applicationVersion());
+}
