@@ -1,6 +1,9 @@
 #include "app/Application.h"
 
+#include "app/StandardWindows.h"
 #include "platform/DataFolder.h"
+#include "platform/Workstation.h"
+#include "shell/CompanySelection.h"
 #include "platform/Db.h"
 #include "platform/SingleInstance.h"
 #include "shell/DatabaseSetup.h"
@@ -11,6 +14,7 @@
 #include "shell/ui/frmPrincipal.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 Application::Application()
@@ -19,6 +23,7 @@ Application::Application()
 {
     m_session.prompter = &m_prompter;
     m_session.settings = &m_settings;
+    RegisterStandardWindows(m_windows, m_session, m_connector);
 }
 
 Application::~Application() = default;
@@ -74,12 +79,54 @@ int Application::Main()
 
     m_main = std::make_unique<frmPrincipal>(m_session, m_connector, m_settings, m_prompter);
     m_prompter.setParent(m_main.get());
+    m_session.host = m_main.get();
+    m_main->setWindowFactory([this](const QString &form, const QString &node) {
+        return m_windows.create(form, node);
+    });
+    QObject::connect(m_main.get(), &frmPrincipal::companySelectionRequested, m_main.get(),
+                     [this] { selectCompany(); });
     QObject::connect(m_main.get(), &frmPrincipal::loginRequested, m_main.get(),
                      &frmPrincipal::runLogin);
     m_main->showMaximized();
     m_main->startLoginTimer();
     const int code = QApplication::exec();
     m_prompter.setParent(nullptr);
+    m_session.host = nullptr;
     m_main.reset();
     return code;
+}
+
+void Application::selectCompany()
+{
+    // Until the lookup catalogue is wired in, the companies are offered in a plain list.
+    auto picker = [this](const QString &sql, const QVariantList &params) -> QStringList {
+        const auto rows = m_session.db().rows(sql, params);
+        if (rows.empty())
+            return {QString()};
+        int chosen = 0;
+        if (rows.size() > 1) {
+            QStringList items;
+            for (const QSqlRecord &r : rows)
+                items << r.value(0).toString() + QStringLiteral(" - ") + r.value(1).toString();
+            bool ok = false;
+            const QString item = QInputDialog::getItem(m_main.get(), QStringLiteral("Empresas"),
+                                                       QStringLiteral("Empresa:"), items, 0,
+                                                       false, &ok);
+            if (!ok)
+                return {QString()};
+            chosen = int(items.indexOf(item));
+        }
+        QStringList values;
+        for (int i = 0; i < rows[size_t(chosen)].count(); ++i)
+            values << rows[size_t(chosen)].value(i).toString();
+        return values;
+    };
+    CompanySelection selection(m_session, picker, Workstation::LocalHostName());
+    try {
+        const int mode = selection.modeForUser();
+        if (mode != 0)
+            selection.SelectCompany(mode);
+    } catch (const DbError &e) {
+        m_prompter.error(e.userText());
+    }
 }

@@ -3,6 +3,7 @@
 #include "common/Session.h"
 #include "common/ui/MessageBoxPrompter.h"
 #include "platform/SettingsStore.h"
+#include "app/WindowRegistry.h"
 #include "shell/Connector.h"
 
 #include <memory>
@@ -23,6 +24,7 @@ public:
 
 private:
     bool ConnectToServer();
+    void selectCompany();
     bool showServerConfiguration();
 
     QString m_dataFolder;
@@ -30,5 +32,6 @@ private:
     SettingsStore m_settings;
     MessageBoxPrompter m_prompter;
     Connector m_connector;
+    WindowRegistry m_windows;
     std::unique_ptr<frmPrincipal> m_main;
 };

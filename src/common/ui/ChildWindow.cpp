@@ -146,10 +146,12 @@ void ChildWindow::SetToolbarState(int mode)
 void ChildWindow::ToolbarAction(const QString &key)
 {
     const int code = actionCodes().value(key, 0);
-    if (code == 0)
-        return;
     if (code != Salir && !m_allowed.contains(key))
         return;  // not granted here: a hidden button is not the only guard
+    if (code == 0) {
+        onOtherAction(key);
+        return;
+    }
     switch (code) {
     case Nuevo:
         m_session.gEstadoEdicion = 1;

@@ -40,8 +40,8 @@ public:
     void ToolbarAction(const QString &key);
     // Alt + initial runs the visible, enabled button; Escape leaves. True when handled.
     bool ToolbarKey(int key, Qt::KeyboardModifiers modifiers);
-    // Asks, deletes through Eliminar() and says how it went.
-    void ConfirmDelete();
+    // Asks, deletes through onEliminar() and says how it went.
+    virtual void ConfirmDelete();
 
 protected:
     // The window's own operations; absent ones are simply not offered by the node.
@@ -55,6 +55,8 @@ protected:
     virtual void onAprobar() {}
     virtual void onReprobar() {}
     virtual void DespuesDeNavegar(int action) { Q_UNUSED(action); }
+    // Operations beyond the common ones ("Subir", "Bajar" ...).
+    virtual void onOtherAction(const QString &key) { Q_UNUSED(key); }
     // Record-list windows show one record of a list query at a time.
     virtual bool isRecordList() const { return false; }
     virtual bool hasRecords() const { return true; }

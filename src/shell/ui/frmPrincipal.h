@@ -72,6 +72,7 @@ protected:
 
 private:
     void buildStatusBar();
+    void clearMenus();
     void buildToolbar();
     void buildContextMenu();
     void appendFixedEntries(QMenu *first, bool withStructure);

@@ -42,9 +42,18 @@ QMenu *frmPrincipal::addHelpMenu()
     return help;
 }
 
+void frmPrincipal::clearMenus()
+{
+    // clear() only removes the actions; the menus themselves must go too.
+    const auto menus = menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly);
+    menuBar()->clear();
+    qDeleteAll(menus);
+    m_menuSistema = nullptr;
+}
+
 void frmPrincipal::BuildFixedMenu()
 {
-    menuBar()->clear();
+    clearMenus();
     m_menuSistema = menuBar()->addMenu(QStringLiteral("&Sistema"));
     addFixed(m_menuSistema, QStringLiteral("A1"), QStringLiteral("Nueva Sesión"),
              QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -73,8 +82,7 @@ void frmPrincipal::appendFixedEntries(QMenu *first, bool withStructure)
 
 void frmPrincipal::BuildNavigationMenu()
 {
-    menuBar()->clear();
-    m_menuSistema = nullptr;
+    clearMenus();
     Db &db = m_session.db();
     QHash<QString, QMenu *> menus;
     for (const NavigationMenu::Entry &e : NavigationMenu::Build(db, m_session.gUsuario)) {
