@@ -4,9 +4,13 @@
 #include "common/Session.h"
 #include "shell/Connector.h"
 #include "common/ui/frmCalculadora.h"
+#include "periods/ui/frmBloquearPeriodos.h"
+#include "periods/ui/frmCambiarPeriodo.h"
+#include "periods/ui/frmGenerarPeriodo.h"
 #include "shell/ui/FrmEstructura.h"
 #include "shell/ui/FrmSistema.h"
 #include "shell/ui/frmCambiarClave.h"
+#include "shell/ui/frmSeleccionarEmpresa.h"
 #include "shell/ui/frmConfRutaReporte.h"
 #include "shell/ui/frmConfServidor.h"
 
@@ -29,6 +33,17 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     });
     registry.add(QStringLiteral("FrmSistema"),
                  [s](const QString &node) -> QWidget * { return new FrmSistema(*s, node); });
+    registry.add(QStringLiteral("frmSeleccionarEmpresa"), [s](const QString &) -> QWidget * {
+        return new frmSeleccionarEmpresa(*s);
+    });
+    registry.add(QStringLiteral("frmGenerarPeriodo"), [s](const QString &node) -> QWidget * {
+        return new frmGenerarPeriodo(*s, node);
+    });
+    registry.add(QStringLiteral("frmBloquearPeriodos"), [s](const QString &node) -> QWidget * {
+        return new frmBloquearPeriodos(*s, node);
+    });
+    registry.add(QStringLiteral("frmCambiarPeriodo"),
+                 [s](const QString &) -> QWidget * { return new frmCambiarPeriodo(*s); });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
 }

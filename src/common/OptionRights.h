@@ -10,6 +10,9 @@ class Db;
 // (OPCIONESGRUPO). Windows build their toolbars from it and services check it before acting.
 namespace OptionRights {
 
+// What a service answers when the user may not use the operation it was asked for.
+inline const QString NotAllowedText = QStringLiteral("¡No tiene permiso para realizar esta operación!");
+
 // Every operation, in toolbar order (OPCIONES.Orden).
 QStringList AllOptions(Db &db);
 // The operations the user may use on the node, in toolbar order; empty when none.

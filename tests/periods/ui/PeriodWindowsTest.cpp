@@ -1,0 +1,143 @@
+#include "periods/PeriodBlockingModel.h"
+#include "periods/ui/frmBloquearPeriodos.h"
+#include "periods/ui/frmCambiarPeriodo.h"
+#include "periods/ui/frmGenerarPeriodo.h"
+#include "periods/ui/frmMes.h"
+
+#include "periods/PeriodFixture.h"
+#include "support/Screenshot.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QDate Today(2026, 3, 15);
+
+class PeriodWindows : public PeriodFixture
+{
+protected:
+    PeriodWindows() { session.gUsuario = "ADMIN"; }
+};
+
+TEST_F(PeriodWindows, GenerarPeriodoProposesTheNextYearAndGeneratesItOnAprobar)
+{
+    addPeriod("A01", "A01", 2025);
+    frmGenerarPeriodo window(session, PeriodGeneration::NodeCode, nullptr, Today);
+    window.show();
+    EXPECT_EQ(window.txtAno->text(), "2026");
+    QAction *approve = window.button("Aprobar");
+    ASSERT_TRUE(approve);
+    EXPECT_TRUE(approve->isVisible() && approve->isEnabled());
+    SaveScreenshot(&window, "frmGenerarPeriodo");
+
+    window.txtAno->clear();
+    QTest::keyClicks(window.txtAno, "20x2");
+    EXPECT_EQ(window.txtAno->text(), "202"); // digits only
+    window.ToolbarAction("Aprobar");
+    EXPECT_EQ(prompter.lastText(), "Introduzca un año valido...!");
+
+    QTest::keyClicks(window.txtAno, "6");
+    prompter.answerYes();
+    approve->trigger();
+    EXPECT_EQ(prompter.lastText(), "Periodo generado con exito.. !");
+    EXPECT_EQ(count("PERIODO", 2026), 3);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(PeriodWindows, BloquearPeriodosLoadsMarksAndSaves)
+{
+    session.gMatriz = "A01";
+    addPeriod("A01", "A01", 2025);
+    addPeriod("A02", "A01", 2025);
+    addPeriod("B01", "B01", 2026, {1, 2});
+    frmBloquearPeriodos window(session, PeriodBlocking::NodeCode, nullptr, Today);
+    window.show();
+
+    EXPECT_EQ(window.cmbEmpresa->itemText(0), "0 - TODAS LAS EMPRESAS");
+    EXPECT_EQ(window.cmbEmpresa->count(), 3);
+    EXPECT_EQ(window.chosenHeadOffice(), "A01");
+    EXPECT_EQ(window.txtAno->value(), 2026);
+    ASSERT_EQ(window.model()->rowCount(), 2);
+    QAction *save = window.button("Guardar");
+    ASSERT_TRUE(save);
+    EXPECT_TRUE(save->isVisible() && save->isEnabled());
+
+    QStringList keys;
+    for (QAction *a : window.contextMenu()->actions())
+        keys << a->objectName();
+    EXPECT_EQ(keys, PeriodBlockingModel::MenuKeys());
+    window.runMenuKey("Marcar1", window.model()->index(1, 0));
+    window.runMenuKey("Desmarcar2", window.model()->index(0, 9));
+    SaveScreenshot(&window, "frmBloquearPeriodos");
+
+    save->trigger();
+    EXPECT_EQ(periodFlags("A02", "A01", 2026), "111111101111");
+    EXPECT_EQ(periodFlags("A01", "A01", 2026), "000000000000");
+    EXPECT_TRUE(save->isEnabled()); // the grid stays open for further changes
+
+    window.cmbEmpresa->setCurrentIndex(0);
+    EXPECT_EQ(window.model()->rowCount(), 3);
+    window.txtAno->stepDown();
+    EXPECT_EQ(window.model()->rowCount(), 2);
+    SaveScreenshot(&window, "frmBloquearPeriodos-todas");
+}
+
+TEST_F(PeriodWindows, CambiarPeriodoOpensOnThisMonthAndAcceptsAnOpenPeriod)
+{
+    addPeriod("A01", "A01", 2026, {2});
+    RecordingHost host;
+    session.host = &host;
+    session.gUsuario = "ANA";
+    frmCambiarPeriodo window(session, nullptr, Today);
+    window.show();
+    EXPECT_EQ(window.TxtMesNuevo->text(), "3");
+    EXPECT_EQ(window.TxtAnoNuevo->text(), "2026");
+    SaveScreenshot(&window, "frmCambiarPeriodo");
+
+    window.TxtMesNuevo->setText("2");
+    window.aceptar();
+    EXPECT_EQ(prompter.lastText(), "¡Periodo bloqueado!");
+    EXPECT_TRUE(window.isVisible());
+
+    window.TxtMesNuevo->setText("1");
+    QTest::keyClick(window.TxtAnoNuevo, Qt::Key_Return);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(session.gMes, 1);
+    EXPECT_EQ(session.gAno, 2026);
+    EXPECT_EQ(host.panel, "USUARIO: Ana Pérez        PROCESA: Enero/2026");
+}
+
+TEST_F(PeriodWindows, MesHandsBackTheDayOnEnterAndNothingOnEscape)
+{
+    frmMes picker;
+    auto press = [&picker](Qt::Key key) {
+        QTimer::singleShot(0, &picker, [&picker, key] {
+            if (key == Qt::Key_Return)
+                SaveScreenshot(&picker, "frmMes");
+            QWidget *focus = picker.focusWidget() ? picker.focusWidget() : picker.Calendario;
+            QTest::keyClick(focus, key);
+        });
+    };
+    press(Qt::Key_Return);
+    EXPECT_EQ(picker.ElegirDia(QDate(2026, 3, 15)), "15");
+    EXPECT_FALSE(picker.isVisible());
+
+    press(Qt::Key_Escape);
+    EXPECT_EQ(picker.ElegirDia(QDate(2026, 3, 9)), "");
+    EXPECT_EQ(picker.dia(), "");
+
+    QString handed = "x";
+    QObject::connect(&picker, &frmMes::diaElegido, [&handed](const QString &d) { handed = d; });
+    emit picker.Calendario->activated(QDate(2026, 2, 7));
+    EXPECT_EQ(handed, "7");
+}
+
+} // namespace
