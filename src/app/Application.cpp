@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/StandardWindows.h"
+#include "common/report/ui/WorkstationReportOutput.h"
 #include "platform/DataFolder.h"
 #include "platform/Workstation.h"
 #include "shell/CompanySelection.h"
@@ -80,6 +81,8 @@ int Application::Main()
     m_main = std::make_unique<frmPrincipal>(m_session, m_connector, m_settings, m_prompter);
     m_prompter.setParent(m_main.get());
     m_session.host = m_main.get();
+    m_reports = std::make_unique<WorkstationReportOutput>(m_prompter, m_main.get());
+    m_session.reports = m_reports.get();
     m_main->setWindowFactory([this](const QString &form, const QString &node) {
         return m_windows.create(form, node);
     });
@@ -92,6 +95,8 @@ int Application::Main()
     const int code = QApplication::exec();
     m_prompter.setParent(nullptr);
     m_session.host = nullptr;
+    m_session.reports = nullptr;
+    m_reports.reset();
     m_main.reset();
     return code;
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class WorkstationReportOutput;
 class frmPrincipal;
 
 // Owns what lives for the whole run: the session, its connection, the settings and the
@@ -34,4 +35,5 @@ private:
     Connector m_connector;
     WindowRegistry m_windows;
     std::unique_ptr<frmPrincipal> m_main;
+    std::unique_ptr<WorkstationReportOutput> m_reports;
 };

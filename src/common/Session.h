@@ -5,6 +5,7 @@
 
 class Db;
 class Prompter;
+class ReportOutput;
 class SettingsStore;
 class ShellHost;
 
@@ -60,6 +61,7 @@ struct Session
     Prompter *prompter = nullptr;
     SettingsStore *settings = nullptr;
     ShellHost *host = nullptr;  // the main window; null in tests that need none
+    ReportOutput *reports = nullptr;  // preview, printers and PDF of this workstation
 
     Db &db() const;
     Prompter &prompt() const;

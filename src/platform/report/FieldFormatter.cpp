@@ -83,8 +83,8 @@ QString FieldFormatter::amount(qint64 thousandths, const QLocale &locale)
         return QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("00");
     QLocale grouped = locale;
     grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-    QString text = grouped.toString(qulonglong(cents / 100)) + locale.decimalPoint()
-                   + QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
+    QString text = grouped.toString(qulonglong(cents / 100)) + locale.decimalPoint() +
+                   QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
     return negative ? locale.negativeSign() + text : text;
 }
 
@@ -136,11 +136,11 @@ QTime FieldFormatter::toTime(const QVariant &value)
     return QTime::fromString(text, Qt::ISODate);
 }
 
-QString FieldFormatter::format(const QVariant &value, const ReportFormatSpec &spec,
+QString FieldFormatter::format(const QVariant &value, const ReportFormatting &how,
                                const QLocale &locale)
 {
     QString text;
-    switch (spec.format) {
+    switch (how.format) {
     case ReportFormat::Text:
         text = value.toString();
         break;
@@ -149,34 +149,34 @@ QString FieldFormatter::format(const QVariant &value, const ReportFormatSpec &sp
         const auto n = wholeNumber(value);
         if (!n)
             return value.toString();
-        if (*n == 0 && spec.blankWhenZero)
+        if (*n == 0 && how.blankWhenZero)
             return {};
-        text = spec.format == ReportFormat::Amount ? amount(*n, locale) : QString::number(*n);
+        text = how.format == ReportFormat::Amount ? amount(*n, locale) : QString::number(*n);
         break;
     }
     case ReportFormat::Date: {
         const QDate d = toDate(value);
         if (!d.isValid())
             return {};
-        text = d.toString(spec.pattern.isEmpty() ? QStringLiteral("dd/MM/yyyy") : spec.pattern);
+        text = d.toString(how.pattern.isEmpty() ? QStringLiteral("dd/MM/yyyy") : how.pattern);
         break;
     }
     case ReportFormat::Time: {
         const QTime t = toTime(value);
         if (!t.isValid())
             return {};
-        text = t.toString(spec.pattern.isEmpty() ? QStringLiteral("hh:mm AP") : spec.pattern);
+        text = t.toString(how.pattern.isEmpty() ? QStringLiteral("hh:mm AP") : how.pattern);
         break;
     }
     case ReportFormat::Flag:
-        text = holdsSomething(value) ? spec.yes : spec.no;
+        text = holdsSomething(value) ? how.yes : how.no;
         break;
     case ReportFormat::Choice: {
         const auto n = wholeNumber(value);
-        if (n && *n >= 0 && *n < spec.choices.size())
-            text = spec.choices[qsizetype(*n)];
+        if (n && *n >= 0 && *n < how.choices.size())
+            text = how.choices[qsizetype(*n)];
         break;
     }
     }
-    return spec.upperCase ? text.toUpper() : text;
+    return how.upperCase ? text.toUpper() : text;
 }

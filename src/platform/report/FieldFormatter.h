@@ -24,6 +24,6 @@ public:
     static QDate toDate(const QVariant &value);
     static QTime toTime(const QVariant &value);
 
-    static QString format(const QVariant &value, const ReportFormatSpec &spec,
+    static QString format(const QVariant &value, const ReportFormatting &how,
                           const QLocale &locale);
 };

@@ -1,21 +1,13 @@
 #include "platform/report/LayoutReader.h"
 
+#include "platform/report/LayoutXml.h"
 #include "platform/report/ReportError.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
-#include <QXmlStreamReader>
 
 namespace {
-
-// Thrown inside the reader and turned into a ReportError with the file name and line.
-struct Malformed
-{
-    QString reason;
-    qint64 line = 0; // 0 = where the reader stands
-};
 
 const QSet<QString> &boxAttributes()
 {
@@ -25,116 +17,68 @@ const QSet<QString> &boxAttributes()
 
 const QSet<QString> &textAttributes()
 {
-    static const QSet<QString> names{"x",     "y",      "width",  "height", "font",
-                                     "size",  "bold",   "italic", "align",  "valign",
-                                     "when",  "unless", "prefix", "suffix", "boldWhen",
-                                     "grow"};
+    static const QSet<QString> names{"x",      "y",      "width",    "height", "font", "size",
+                                     "bold",   "italic", "align",    "valign", "when", "unless",
+                                     "prefix", "suffix", "boldWhen", "grow"};
     return names;
 }
 
 const QSet<QString> &formatAttributes()
 {
-    static const QSet<QString> names{"format", "pattern", "choices", "yes",
+    static const QSet<QString> names{"format", "pattern",   "choices", "yes",
                                      "no",     "blankZero", "upper"};
     return names;
 }
 
-class Reader
+class Reader : private LayoutXml
 {
 public:
-    Reader(const QByteArray &xml, ReportLayout &layout) : m_xml(xml), m_layout(layout) {}
+    Reader(const QByteArray &xml, ReportLayout &layout)
+        : LayoutXml(xml)
+        , m_layout(layout)
+    {
+    }
 
     void read()
     {
-        if (!m_xml.readNextStartElement())
+        if (!readNextStartElement())
             fail(QStringLiteral("el archivo está vacío o no es XML"));
-        if (m_xml.name() != QLatin1String("report"))
+        if (tag() != QLatin1String("report"))
             fail(QStringLiteral("se esperaba el elemento <report>"));
         allow({"version"});
         const QString version = attr("version");
         if (!version.isEmpty() && version != QLatin1String("1"))
             fail(QStringLiteral("versión de formato %1 desconocida").arg(version));
 
-        while (m_xml.readNextStartElement()) {
-            const QString tag = m_xml.name().toString();
-            if (tag == QLatin1String("page"))
+        while (readNextStartElement()) {
+            const QString element = tag();
+            if (element == QLatin1String("page"))
                 readPage();
-            else if (tag == QLatin1String("font"))
+            else if (element == QLatin1String("font"))
                 readFont();
-            else if (tag == QLatin1String("pageHeader"))
+            else if (element == QLatin1String("pageHeader"))
                 readBand(m_layout.pageHeader, -1);
-            else if (tag == QLatin1String("columnHeader"))
+            else if (element == QLatin1String("columnHeader"))
                 readBand(m_layout.columnHeader, -1);
-            else if (tag == QLatin1String("group"))
+            else if (element == QLatin1String("group"))
                 readGroup();
-            else if (tag == QLatin1String("detail"))
+            else if (element == QLatin1String("detail"))
                 readBand(m_layout.detail, -1);
-            else if (tag == QLatin1String("summary"))
+            else if (element == QLatin1String("summary"))
                 readBand(m_layout.summary, -1);
-            else if (tag == QLatin1String("pageFooter"))
+            else if (element == QLatin1String("pageFooter"))
                 readBand(m_layout.pageFooter, -1);
             else
-                fail(QStringLiteral("elemento <%1> desconocido en <report>").arg(tag));
+                fail(QStringLiteral("elemento <%1> desconocido en <report>").arg(element));
         }
-        if (m_xml.hasError())
-            fail(m_xml.errorString());
+        if (hasError())
+            fail(errorString());
         checkGroupReferences();
     }
 
-    qint64 line() const { return m_xml.lineNumber(); }
+    qint64 line() const { return lineNumber(); }
 
 private:
-    [[noreturn]] void fail(const QString &reason) { throw Malformed{reason}; }
-
-    void allow(std::initializer_list<const char *> names,
-               std::initializer_list<const QSet<QString> *> sets = {})
-    {
-        for (const QXmlStreamAttribute &a : m_xml.attributes()) {
-            const QString n = a.name().toString();
-            bool known = std::any_of(names.begin(), names.end(),
-                                     [&](const char *k) { return n == QLatin1String(k); });
-            for (const QSet<QString> *set : sets)
-                known = known || set->contains(n);
-            if (!known)
-                fail(QStringLiteral("atributo \"%1\" desconocido en <%2>")
-                         .arg(n, m_xml.name().toString()));
-        }
-    }
-
-    QString attr(const char *name) const
-    {
-        return m_xml.attributes().value(QLatin1String(name)).toString();
-    }
-    bool has(const char *name) const { return m_xml.attributes().hasAttribute(QLatin1String(name)); }
-
-    qreal number(const char *name, std::optional<qreal> fallback = std::nullopt)
-    {
-        if (!has(name)) {
-            if (fallback)
-                return *fallback;
-            fail(QStringLiteral("falta el atributo \"%1\" en <%2>")
-                     .arg(QLatin1String(name), m_xml.name().toString()));
-        }
-        bool ok = false;
-        const qreal v = attr(name).trimmed().toDouble(&ok);
-        if (!ok || v < -1000 || v > 1000)
-            fail(QStringLiteral("el atributo \"%1\" de <%2> debe ser una medida en milímetros")
-                     .arg(QLatin1String(name), m_xml.name().toString()));
-        return v;
-    }
-
-    bool flag(const char *name, bool fallback = false)
-    {
-        if (!has(name))
-            return fallback;
-        const QString v = attr(name).trimmed().toLower();
-        if (v == QLatin1String("true") || v == QLatin1String("1"))
-            return true;
-        if (v == QLatin1String("false") || v == QLatin1String("0"))
-            return false;
-        fail(QStringLiteral("el atributo \"%1\" debe ser true o false").arg(QLatin1String(name)));
-    }
-
     void readPage()
     {
         allow({"size", "orientation", "left", "top", "right", "bottom"});
@@ -147,7 +91,8 @@ private:
         else if (size == QLatin1String("a4"))
             p.paper = ReportPaper::A4;
         else
-            fail(QStringLiteral("tamaño de papel \"%1\" desconocido (letter, legal, a4)").arg(size));
+            fail(
+                QStringLiteral("tamaño de papel \"%1\" desconocido (letter, legal, a4)").arg(size));
         const QString orientation = attr("orientation").toLower();
         if (orientation == QLatin1String("portrait") || orientation.isEmpty())
             p.orientation = ReportOrientation::Portrait;
@@ -156,10 +101,10 @@ private:
         else
             fail(QStringLiteral("orientación \"%1\" desconocida (portrait, landscape)")
                      .arg(orientation));
-        p.margins = QMarginsF(number("left", p.margins.left()), number("top", p.margins.top()),
-                              number("right", p.margins.right()),
-                              number("bottom", p.margins.bottom()));
-        m_xml.skipCurrentElement();
+        p.margins =
+            QMarginsF(number("left", p.margins.left()), number("top", p.margins.top()),
+                      number("right", p.margins.right()), number("bottom", p.margins.bottom()));
+        skipCurrentElement();
     }
 
     void readFont()
@@ -179,7 +124,7 @@ private:
         if (name == QLatin1String("normal"))
             m_layout.fonts[0] = style;
         m_fonts.insert(name, style);
-        m_xml.skipCurrentElement();
+        skipCurrentElement();
     }
 
     void readGroup()
@@ -193,14 +138,14 @@ private:
         group.newPage = flag("newPage");
         const int level = int(m_layout.groups.size());
         m_layout.groups.push_back(group);
-        while (m_xml.readNextStartElement()) {
-            const QString tag = m_xml.name().toString();
-            if (tag == QLatin1String("header"))
+        while (readNextStartElement()) {
+            const QString element = tag();
+            if (element == QLatin1String("header"))
                 readBand(m_layout.groups[level].header, level);
-            else if (tag == QLatin1String("footer"))
+            else if (element == QLatin1String("footer"))
                 readBand(m_layout.groups[level].footer, level);
             else
-                fail(QStringLiteral("elemento <%1> desconocido en <group>").arg(tag));
+                fail(QStringLiteral("elemento <%1> desconocido en <group>").arg(element));
         }
     }
 
@@ -208,12 +153,12 @@ private:
     {
         allow({"height"});
         if (band.present)
-            fail(QStringLiteral("la sección <%1> aparece dos veces").arg(m_xml.name().toString()));
+            fail(QStringLiteral("la sección <%1> aparece dos veces").arg(tag()));
         band.present = true;
         band.height = number("height");
         if (band.height < 0)
             fail(QStringLiteral("la altura de una sección no puede ser negativa"));
-        while (m_xml.readNextStartElement())
+        while (readNextStartElement())
             band.elements.push_back(readElement(groupLevel));
     }
 
@@ -233,10 +178,10 @@ private:
             {"box", ReportElementKind::Box},
             {"image", ReportElementKind::Image},
         };
-        const QString tag = m_xml.name().toString();
-        const auto kind = kinds.find(tag);
+        const QString element = tag();
+        const auto kind = kinds.find(element);
         if (kind == kinds.end())
-            fail(QStringLiteral("elemento <%1> desconocido en una sección").arg(tag));
+            fail(QStringLiteral("elemento <%1> desconocido en una sección").arg(element));
         ReportElement e;
         e.kind = *kind;
         switch (e.kind) {
@@ -244,14 +189,14 @@ private:
             allow({"x1", "y1", "x2", "y2", "width"});
             e.line = QLineF(number("x1"), number("y1"), number("x2"), number("y2"));
             e.lineWidth = number("width", e.lineWidth);
-            m_xml.skipCurrentElement();
+            skipCurrentElement();
             return e;
         case ReportElementKind::Box:
             allow({"lineWidth", "fill"}, {&boxAttributes()});
             e.rect = rect();
             e.lineWidth = number("lineWidth", e.lineWidth);
             e.fill = attr("fill");
-            m_xml.skipCurrentElement();
+            skipCurrentElement();
             return e;
         case ReportElementKind::Image:
             allow({"field", "file", "when", "unless"}, {&boxAttributes()});
@@ -262,7 +207,7 @@ private:
             e.unless = attr("unless");
             if (e.field.isEmpty() == e.imageFile.isEmpty())
                 fail(QStringLiteral("<image> lleva \"field\" o \"file\", uno de los dos"));
-            m_xml.skipCurrentElement();
+            skipCurrentElement();
             return e;
         case ReportElementKind::Sum:
         case ReportElementKind::Count:
@@ -294,9 +239,9 @@ private:
         }
         readFormat(e);
         if (e.kind == ReportElementKind::Text)
-            e.text = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+            e.text = readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
         else
-            m_xml.skipCurrentElement();
+            skipCurrentElement();
         return e;
     }
 
@@ -304,7 +249,7 @@ private:
     {
         const QRectF r(number("x"), number("y"), number("width"), number("height"));
         if (r.width() <= 0 || r.height() <= 0)
-            fail(QStringLiteral("<%1> necesita ancho y alto positivos").arg(m_xml.name().toString()));
+            fail(QStringLiteral("<%1> necesita ancho y alto positivos").arg(tag()));
         return r;
     }
 
@@ -365,7 +310,7 @@ private:
             {"time", ReportFormat::Time},     {"flag", ReportFormat::Flag},
             {"choice", ReportFormat::Choice},
         };
-        ReportFormatSpec &f = e.format;
+        ReportFormatting &f = e.format;
         if (e.kind == ReportElementKind::Sum)
             f.format = ReportFormat::Amount;
         else if (e.kind == ReportElementKind::Count)
@@ -397,7 +342,7 @@ private:
     {
         const QString scope = attr("scope").toLower();
         if (scope.isEmpty())
-            e.scope = groupLevel >= 0 ? ReportScope::Group : ReportScope::Report;
+            e.scope = groupLevel >= 0 || has("group") ? ReportScope::Group : ReportScope::Report;
         else if (scope == QLatin1String("group"))
             e.scope = ReportScope::Group;
         else if (scope == QLatin1String("report"))
@@ -436,10 +381,10 @@ private:
                 }
             }
             if (level < 0)
-                throw Malformed{pending.first.isEmpty()
-                                    ? QStringLiteral("un total por grupo sin ningún <group>")
-                                    : QStringLiteral("el grupo \"%1\" no existe").arg(pending.first),
-                                pending.second};
+                fail(pending.first.isEmpty()
+                         ? QStringLiteral("un total por grupo sin ningún <group>")
+                         : QStringLiteral("el grupo \"%1\" no existe").arg(pending.first),
+                     pending.second);
             e.groupLevel = level;
         }
     }
@@ -449,7 +394,6 @@ private:
         m_layout.forEachBand([this](ReportBand &band) { resolve(band); });
     }
 
-    QXmlStreamReader m_xml;
     ReportLayout &m_layout;
     QHash<QString, ReportFontStyle> m_fonts;
     std::vector<std::pair<QString, qint64>> m_pendingGroups;
@@ -462,8 +406,8 @@ ReportLayout LayoutReader::readFile(const QString &path)
     QFile file(path);
     const QString name = QFileInfo(path).fileName();
     if (!file.open(QIODevice::ReadOnly))
-        throw ReportError(QStringLiteral("No se encuentra el diseño de reporte \"%1\" (%2).")
-                              .arg(name, path));
+        throw ReportError(
+            QStringLiteral("No se encuentra el diseño de reporte \"%1\" (%2).").arg(name, path));
     ReportLayout layout = readText(file.readAll(), name, QFileInfo(path).absolutePath());
     layout.sourcePath = path;
     return layout;
@@ -476,7 +420,7 @@ ReportLayout LayoutReader::readText(const QByteArray &xml, const QString &name,
     Reader reader(xml, layout);
     try {
         reader.read();
-    } catch (const Malformed &m) {
+    } catch (const LayoutXml::Malformed &m) {
         throw ReportError(QStringLiteral("El diseño de reporte \"%1\" no es válido (línea %2): %3.")
                               .arg(name)
                               .arg(m.line ? m.line : reader.line())

@@ -28,8 +28,8 @@ void PageRenderer::paint(QPainter &painter, int index) const
     };
 
     painter.save();
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                           | QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
     int currentFont = -1;
     for (const DrawItem &item : page.items) {
         switch (item.kind) {
@@ -49,8 +49,7 @@ void PageRenderer::paint(QPainter &painter, int index) const
         case DrawItem::Kind::Box:
             painter.setPen(item.lineWidth > 0 ? QPen(Qt::black, item.lineWidth * sx)
                                               : QPen(Qt::NoPen));
-            painter.setBrush(item.fill.isEmpty() ? QBrush(Qt::NoBrush)
-                                                 : QBrush(QColor(item.fill)));
+            painter.setBrush(item.fill.isEmpty() ? QBrush(Qt::NoBrush) : QBrush(QColor(item.fill)));
             painter.drawRect(toDevice(item.rect));
             painter.setBrush(Qt::NoBrush);
             break;

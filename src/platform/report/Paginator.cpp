@@ -1,6 +1,7 @@
 #include "platform/report/Paginator.h"
 
 #include "platform/report/FieldFormatter.h"
+#include "platform/report/GroupTotals.h"
 #include "platform/report/TextMeasure.h"
 
 #include <QFile>
@@ -41,13 +42,6 @@ struct BoundBand
     bool present() const { return band && band->present; }
 };
 
-struct Slot
-{
-    ReportScope scope = ReportScope::Report;
-    int level = -1;
-    int column = -1; // -1 counts rows
-};
-
 class Run
 {
 public:
@@ -60,8 +54,8 @@ public:
         , m_printedAt(printedAt)
     {
         const qreal paperHeight = m_page.paperSize().height();
-        m_footerTop = paperHeight - m_page.margins.bottom()
-                      - (layout.pageFooter.present ? layout.pageFooter.height : 0);
+        m_footerTop = paperHeight - m_page.margins.bottom() -
+                      (layout.pageFooter.present ? layout.pageFooter.height : 0);
         m_pageHeader = bind(layout.pageHeader);
         m_columnHeader = bind(layout.columnHeader);
         for (const ReportGroup &g : layout.groups) {
@@ -76,7 +70,10 @@ public:
 
     Paginator::Result go()
     {
-        prepareTotals();
+        std::vector<int> keyColumns;
+        for (const Ref &key : m_groupKeys)
+            keyColumns.push_back(key.column);
+        m_totals.emplace(m_data, keyColumns, m_slots);
         const int rows = m_data.rowCount();
         const int groups = int(m_layout.groups.size());
         m_pageAcc.assign(m_slots.size(), 0);
@@ -85,17 +82,18 @@ public:
         openPage(rows > 0 ? 0 : -1, 0);
         int active = 0;
         for (int r = 0; r < rows; ++r) {
-            const int change = r == 0 ? 0 : m_levelChange[size_t(r)];
+            const int change = m_totals->levelChange(r);
             for (int g = active - 1; g >= change; --g) {
                 place(m_groupFooters[size_t(g)], r - 1, active);
                 active = g;
             }
-            const bool wantsNewPage = std::any_of(
-                m_layout.groups.begin() + change, m_layout.groups.end(),
-                [](const ReportGroup &g) { return g.newPage; });
+            const bool wantsNewPage =
+                std::any_of(m_layout.groups.begin() + change, m_layout.groups.end(),
+                            [](const ReportGroup &g) { return g.newPage; });
             qreal need = m_detail.present() ? heightOf(m_detail, r) : 0;
             for (int g = change; g < groups; ++g)
-                need += m_groupHeaders[size_t(g)].present() ? heightOf(m_groupHeaders[size_t(g)], r) : 0;
+                need += m_groupHeaders[size_t(g)].present() ? heightOf(m_groupHeaders[size_t(g)], r)
+                                                            : 0;
             if (!atBodyTop() && (wantsNewPage || m_y + need > m_footerTop)) {
                 closePage(r - 1);
                 openPage(r, active);
@@ -106,7 +104,7 @@ public:
             }
             place(m_detail, r, active);
             for (size_t s = 0; s < m_slots.size(); ++s) {
-                const qint64 v = contribution(m_slots[s], r);
+                const qint64 v = m_totals->contribution(int(s), r);
                 m_pageAcc[s] += v;
                 m_runningAcc[s] += v;
             }
@@ -122,11 +120,11 @@ public:
         for (const Pending &p : m_pendingCounts) {
             DrawItem &item = m_result.pages[p.page].items[p.item];
             const QString total = QString::number(m_result.pages.size());
-            item.text = p.element->prefix
-                        + (p.element->kind == ReportElementKind::PageCount
-                               ? total
-                               : QStringLiteral("%1 de %2").arg(p.page + 1).arg(total))
-                        + p.element->suffix;
+            item.text = p.element->prefix +
+                        (p.element->kind == ReportElementKind::PageCount
+                             ? total
+                             : QStringLiteral("%1 de %2").arg(p.page + 1).arg(total)) +
+                        p.element->suffix;
         }
         return std::move(m_result);
     }
@@ -164,10 +162,10 @@ private:
             b.bold = resolve(e.boldWhen);
             if (e.kind == ReportElementKind::Sum || e.kind == ReportElementKind::Count) {
                 b.slot = int(m_slots.size());
-                m_slots.push_back({e.scope, e.groupLevel,
-                                   e.kind == ReportElementKind::Sum ? b.value.column : -1});
-                if (e.kind == ReportElementKind::Sum && b.value.column < 0)
-                    m_slots.back().column = -2; // a sum of nothing stays zero
+                int column = GroupTotals::CountRows;
+                if (e.kind == ReportElementKind::Sum)
+                    column = b.value.column >= 0 ? b.value.column : GroupTotals::NoColumn;
+                m_slots.push_back({e.scope, e.groupLevel, column});
             }
             bound.grows = bound.grows || e.grow;
             bound.elements.push_back(std::move(b));
@@ -175,76 +173,16 @@ private:
         return bound;
     }
 
-    qint64 contribution(const Slot &slot, int row) const
-    {
-        if (slot.column == -1)
-            return 1;
-        if (slot.column < 0)
-            return 0;
-        return FieldFormatter::wholeNumber(m_data.row(row)[slot.column]).value_or(0);
-    }
-
-    // Group and report totals are known before the first page, so a group header or the
-    // page heading may show them too.
-    void prepareTotals()
-    {
-        const int rows = m_data.rowCount();
-        const size_t groups = m_layout.groups.size();
-        m_levelChange.assign(size_t(rows), int(groups));
-        std::vector<QString> previous(groups);
-        for (int r = 0; r < rows; ++r) {
-            const QVariantList *row = &m_data.row(r);
-            for (size_t g = 0; g < groups; ++g) {
-                QString key = m_groupKeys[g].value(row).toString();
-                if ((r == 0 || key != previous[g]) && m_levelChange[size_t(r)] == int(groups))
-                    m_levelChange[size_t(r)] = int(g);
-                previous[g] = std::move(key);
-            }
-        }
-        if (rows > 0)
-            m_levelChange[0] = 0;
-
-        m_segmentOf.assign(groups, std::vector<int>(size_t(rows), 0));
-        for (size_t g = 0; g < groups; ++g) {
-            int segment = -1;
-            for (int r = 0; r < rows; ++r) {
-                if (m_levelChange[size_t(r)] <= int(g))
-                    ++segment;
-                m_segmentOf[g][size_t(r)] = segment;
-            }
-        }
-        m_totals.assign(m_slots.size(), {});
-        for (size_t s = 0; s < m_slots.size(); ++s) {
-            const Slot &slot = m_slots[s];
-            if (slot.scope == ReportScope::Report) {
-                m_totals[s].assign(1, 0);
-                for (int r = 0; r < rows; ++r)
-                    m_totals[s][0] += contribution(slot, r);
-            } else if (slot.scope == ReportScope::Group && slot.level >= 0) {
-                const auto &segments = m_segmentOf[size_t(slot.level)];
-                m_totals[s].assign(rows ? size_t(segments.back() + 1) : 0, 0);
-                for (int r = 0; r < rows; ++r)
-                    m_totals[s][size_t(segments[size_t(r)])] += contribution(slot, r);
-            }
-        }
-    }
-
     qint64 slotValue(int s, int row) const
     {
-        const Slot &slot = m_slots[size_t(s)];
-        switch (slot.scope) {
-        case ReportScope::Report:
-            return m_totals[size_t(s)][0];
-        case ReportScope::Group:
-            if (row < 0 || slot.level < 0)
-                return 0;
-            return m_totals[size_t(s)][size_t(m_segmentOf[size_t(slot.level)][size_t(row)])];
+        switch (m_slots[size_t(s)].scope) {
         case ReportScope::Page:
             return m_pageAcc[size_t(s)];
         case ReportScope::Running:
             return m_runningAcc[size_t(s)];
+        default:
+            return m_totals->total(s, row);
         }
-        return 0;
     }
 
     const QVariantList *rowAt(int row) const { return row >= 0 ? &m_data.row(row) : nullptr; }
@@ -291,9 +229,8 @@ private:
         if (!m_measure)
             m_measure.emplace();
         const ReportElement &e = *b.element;
-        return std::max(e.rect.height(),
-                        m_measure->wrappedHeight(m_layout.fonts[size_t(e.font)], e.rect.width(),
-                                                 text));
+        return std::max(e.rect.height(), m_measure->wrappedHeight(m_layout.fonts[size_t(e.font)],
+                                                                  e.rect.width(), text));
     }
 
     qreal heightOf(const BoundBand &band, int row)
@@ -442,12 +379,9 @@ private:
     BoundBand m_pageHeader, m_columnHeader, m_detail, m_summary, m_pageFooter;
     std::vector<BoundBand> m_groupHeaders, m_groupFooters;
     std::vector<Ref> m_groupKeys;
-    std::vector<Slot> m_slots;
-
-    std::vector<int> m_levelChange;                // first group level whose key changes
-    std::vector<std::vector<int>> m_segmentOf;     // [level][row] -> group occurrence
-    std::vector<std::vector<qint64>> m_totals;     // [slot][occurrence]
-    std::vector<qint64> m_pageAcc, m_runningAcc;   // [slot]
+    std::vector<GroupTotals::Slot> m_slots;
+    std::optional<GroupTotals> m_totals;
+    std::vector<qint64> m_pageAcc, m_runningAcc; // [slot]: this page, every page so far
 
     qreal m_y = 0;
     qreal m_bodyTop = 0;
@@ -467,7 +401,8 @@ Paginator::Paginator(const ReportLayout &layout, const ReportPageSetup &page,
     , m_data(data)
     , m_locale(locale)
     , m_printedAt(printedAt)
-{}
+{
+}
 
 Paginator::Result Paginator::run() const
 {

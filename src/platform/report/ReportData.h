@@ -29,8 +29,7 @@ public:
     bool has(const QString &name) const { return columnIndex(name) >= 0 || hasParameter(name); }
 
     // Keeps the rows for which `keep(row)` is true.
-    template<typename Predicate>
-    void keepRows(Predicate keep)
+    template <typename Predicate> void keepRows(Predicate keep)
     {
         std::vector<QVariantList> kept;
         for (QVariantList &r : m_rows) {

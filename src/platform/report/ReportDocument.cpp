@@ -11,7 +11,8 @@ ReportDocument::ReportDocument(ReportLayout layout, ReportData data)
     , m_data(std::move(data))
     , m_page(m_layout.page)
     , m_printedAt(QDateTime::currentDateTime())
-{}
+{
+}
 
 void ReportDocument::setPaper(ReportPaper paper)
 {

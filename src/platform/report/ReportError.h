@@ -11,7 +11,8 @@ public:
     explicit ReportError(const QString &message)
         : std::runtime_error(message.toStdString())
         , m_message(message)
-    {}
+    {
+    }
 
     const QString &message() const { return m_message; }
 

@@ -37,11 +37,11 @@ struct ReportFontStyle
 
 enum class ReportFormat { Text, Amount, Number, Date, Time, Flag, Choice };
 
-struct ReportFormatSpec
+struct ReportFormatting
 {
     ReportFormat format = ReportFormat::Text;
-    QString pattern;          // date/time pattern; empty = dd/MM/yyyy or hh:mm AP
-    QStringList choices;      // Choice: text by integer value
+    QString pattern;     // date/time pattern; empty = dd/MM/yyyy or hh:mm AP
+    QStringList choices; // Choice: text by integer value
     QString yes = QStringLiteral("Sí");
     QString no = QStringLiteral("No");
     bool blankWhenZero = false;
@@ -49,10 +49,10 @@ struct ReportFormatSpec
 };
 
 enum class ReportElementKind {
-    Text,       // literal text
-    Field,      // a column of the current row, or a report parameter
-    Sum,        // sum of a column over a group, the report, the page or everything so far
-    Count,      // rows over the same scopes
+    Text,  // literal text
+    Field, // a column of the current row, or a report parameter
+    Sum,   // sum of a column over a group, the report, the page or everything so far
+    Count, // rows over the same scopes
     PageNumber,
     PageCount,
     PageOfPages, // "n de m"
@@ -68,24 +68,24 @@ enum class ReportScope { Group, Report, Page, Running };
 struct ReportElement
 {
     ReportElementKind kind = ReportElementKind::Text;
-    QRectF rect;                // mm within the band
-    QLineF line;                // Line only
-    QString text;               // Text: the literal
-    QString field;              // Field, Sum, Image: the column or parameter
+    QRectF rect;   // mm within the band
+    QLineF line;   // Line only
+    QString text;  // Text: the literal
+    QString field; // Field, Sum, Image: the column or parameter
     QString prefix;
     QString suffix;
-    ReportFormatSpec format;
+    ReportFormatting format;
     ReportScope scope = ReportScope::Report;
-    int groupLevel = -1;        // Group scope: index into ReportLayout::groups
-    int alignment = 0;          // Qt::Alignment flags
-    int font = 0;               // index into ReportLayout::fonts
-    int boldFont = -1;          // font used when `boldWhen` holds
-    bool grow = false;          // wraps and lets its band grow
-    qreal lineWidth = 0.25;     // Line, Box
-    QString fill;               // Box: colour name, empty = none
-    QString imageFile;          // Image: path relative to the layout's folder
-    QString when;               // drawn only when this field holds something
-    QString unless;             // drawn only when this field holds nothing
+    int groupLevel = -1;    // Group scope: index into ReportLayout::groups
+    int alignment = 0;      // Qt::Alignment flags
+    int font = 0;           // index into ReportLayout::fonts
+    int boldFont = -1;      // font used when `boldWhen` holds
+    bool grow = false;      // wraps and lets its band grow
+    qreal lineWidth = 0.25; // Line, Box
+    QString fill;           // Box: colour name, empty = none
+    QString imageFile;      // Image: path relative to the layout's folder
+    QString when;           // drawn only when this field holds something
+    QString unless;         // drawn only when this field holds nothing
     QString boldWhen;
 };
 
@@ -101,13 +101,13 @@ struct ReportGroup
     QString field;
     ReportBand header;
     ReportBand footer;
-    bool repeatHeader = false;  // header printed again at the top of a page the group goes on
-    bool newPage = false;       // every group starts on a page of its own
+    bool repeatHeader = false; // header printed again at the top of a page the group goes on
+    bool newPage = false;      // every group starts on a page of its own
 };
 
 struct ReportLayout
 {
-    QString sourcePath;         // the file it was read from; empty when built in code
+    QString sourcePath; // the file it was read from; empty when built in code
     ReportPageSetup page;
     std::vector<ReportFontStyle> fonts{ReportFontStyle{}};
     ReportBand pageHeader;
@@ -122,8 +122,7 @@ struct ReportLayout
     // Every field name the layout reads (fields, sums, images, conditions, group keys).
     QStringList fieldNames() const;
 
-    template<typename F>
-    void forEachBand(F f)
+    template <typename F> void forEachBand(F f)
     {
         f(pageHeader);
         f(columnHeader);
@@ -135,8 +134,7 @@ struct ReportLayout
         f(summary);
         f(pageFooter);
     }
-    template<typename F>
-    void forEachBand(F f) const
+    template <typename F> void forEachBand(F f) const
     {
         const_cast<ReportLayout *>(this)->forEachBand([&](const ReportBand &b) { f(b); });
     }

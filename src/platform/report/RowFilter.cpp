@@ -16,7 +16,8 @@ __extension__ typedef __int128 Wide;
 std::optional<Wide> decimalOf(const QString &input)
 {
     const QString text = input.trimmed();
-    static const QRegularExpression pattern(QStringLiteral("^([+-]?)(\\d*)(?:\\.(\\d{0,6})\\d*)?$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^([+-]?)(\\d*)(?:\\.(\\d{0,6})\\d*)?$"));
     const auto m = pattern.match(text);
     if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()) || text.size() > 30)
         return std::nullopt;
@@ -78,8 +79,7 @@ struct Clause : Node
     QDate date;
     QRegularExpression like;
 
-    template<typename T>
-    bool compare(const T &a, const T &b) const
+    template <typename T> bool compare(const T &a, const T &b) const
     {
         switch (op) {
         case Op::Eq:
@@ -129,7 +129,11 @@ struct Clause : Node
 class Parser
 {
 public:
-    Parser(const QString &text, const ReportData &data) : m_text(text), m_data(data) {}
+    Parser(const QString &text, const ReportData &data)
+        : m_text(text)
+        , m_data(data)
+    {
+    }
 
     std::unique_ptr<Node> parse()
     {
@@ -159,7 +163,8 @@ private:
         if (m_text.mid(m_pos, w.size()).compare(w, Qt::CaseInsensitive) != 0)
             return false;
         const qsizetype end = m_pos + w.size();
-        if (end < m_text.size() && (m_text[end].isLetterOrNumber() || m_text[end] == QLatin1Char('_')))
+        if (end < m_text.size() &&
+            (m_text[end].isLetterOrNumber() || m_text[end] == QLatin1Char('_')))
             return false;
         m_pos = end;
         return true;
@@ -211,8 +216,8 @@ private:
             return n;
         }
         const qsizetype start = m_pos;
-        while (m_pos < m_text.size()
-               && (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == QLatin1Char('_')))
+        while (m_pos < m_text.size() &&
+               (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == QLatin1Char('_')))
             ++m_pos;
         if (start == m_pos)
             fail(QStringLiteral("se esperaba el nombre de una columna"));
@@ -222,8 +227,9 @@ private:
     Op op()
     {
         skipSpace();
-        static const std::pair<const char *, Op> symbols[] = {
-            {"<>", Op::Ne}, {"<=", Op::Le}, {">=", Op::Ge}, {"=", Op::Eq}, {"<", Op::Lt}, {">", Op::Gt}};
+        static const std::pair<const char *, Op> symbols[] = {{"<>", Op::Ne}, {"<=", Op::Le},
+                                                              {">=", Op::Ge}, {"=", Op::Eq},
+                                                              {"<", Op::Lt},  {">", Op::Gt}};
         for (const auto &[symbol, value] : symbols) {
             const QLatin1String s(symbol);
             if (m_text.mid(m_pos, s.size()) == s) {
@@ -269,8 +275,8 @@ private:
                 fail(QStringLiteral("NULL solo se compara con = o <>"));
         } else {
             const qsizetype start = m_pos;
-            while (m_pos < m_text.size()
-                   && (m_text[m_pos].isDigit() || QStringLiteral("+-.").contains(m_text[m_pos])))
+            while (m_pos < m_text.size() &&
+                   (m_text[m_pos].isDigit() || QStringLiteral("+-.").contains(m_text[m_pos])))
                 ++m_pos;
             const auto n = decimalOf(m_text.mid(start, m_pos - start));
             if (!n)
@@ -289,8 +295,8 @@ private:
                     pattern += QRegularExpression::escape(QString(ch));
             }
             c->like = QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                                         QRegularExpression::CaseInsensitiveOption
-                                             | QRegularExpression::DotMatchesEverythingOption);
+                                         QRegularExpression::CaseInsensitiveOption |
+                                             QRegularExpression::DotMatchesEverythingOption);
         }
         return c;
     }

@@ -27,8 +27,7 @@ QFont TextMeasure::fontFor(const ReportFontStyle &style)
     return font;
 }
 
-qreal TextMeasure::wrappedHeight(const ReportFontStyle &style, qreal widthMm,
-                                 const QString &text)
+qreal TextMeasure::wrappedHeight(const ReportFontStyle &style, qreal widthMm, const QString &text)
 {
     const QFontMetricsF metrics(fontFor(style), &m_reference);
     const qreal toPixels = ReferenceDpi / MmPerInch;

@@ -1,0 +1,147 @@
+#include "common/report/RunReport.h"
+
+#include "common/Prompter.h"
+#include "common/Session.h"
+#include "common/report/ReportAudit.h"
+#include "common/report/ReportHeading.h"
+#include "common/report/ReportOutput.h"
+#include "platform/Db.h"
+#include "platform/Workstation.h"
+#include "platform/report/LayoutReader.h"
+#include "platform/report/ReportDocument.h"
+#include "platform/report/ReportError.h"
+#include "platform/report/RowFilter.h"
+
+namespace {
+
+constexpr int PreviewZoom = 150;
+
+class BusyPointer
+{
+public:
+    explicit BusyPointer(ReportOutput &output)
+        : m_output(output)
+    {
+        m_output.setBusy(true);
+    }
+    ~BusyPointer() { m_output.setBusy(false); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+
+private:
+    ReportOutput &m_output;
+};
+
+QString fileNameOf(const QString &path)
+{
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(cut + 1);
+}
+
+// Vouchers printed in portrait use the half-page layout that sits beside the full one.
+QString layoutPath(const QString &reportFile, const QString &fileName, int orientation)
+{
+    QString path = reportFile;
+    if (orientation == 1 && fileName.toLower().contains(QLatin1String("comprobante")))
+        path = path.chopped(4) + QStringLiteral("_MEDIA.rpt");
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+void addParameters(ReportData &data, const Session &session, const ReportLayout &layout,
+                   const QString &title)
+{
+    for (const ReportValue &v : ReportHeadingValues(session))
+        data.setParameter(v.name, v.value);
+    data.setParameter(QStringLiteral("TituloReporte"), title);
+
+    const QStringList names = layout.fieldNames();
+    const bool wantsPictures = names.contains(QLatin1String("Logo"), Qt::CaseInsensitive) ||
+                               names.contains(QLatin1String("Firma"), Qt::CaseInsensitive);
+    if (!wantsPictures)
+        return;
+    // A company without pictures prints without them.
+    data.setParameter(QStringLiteral("Logo"), QVariant());
+    data.setParameter(QStringLiteral("Firma"), QVariant());
+    if (!session.hasCompany())
+        return;
+    const auto rows = session.db().rows(
+        QStringLiteral("SELECT Logo, Firma FROM EMPRESA WHERE Codigo = ? AND CodigoMatriz = ?"),
+        {session.gEmpresa, session.gMatriz});
+    if (!rows.empty()) {
+        data.setParameter(QStringLiteral("Logo"), rows.front().value(0));
+        data.setParameter(QStringLiteral("Firma"), rows.front().value(1));
+    }
+}
+
+void applyPageSetup(ReportDocument &document, int orientation, int paperSize)
+{
+    if (orientation == 1)
+        document.setOrientation(ReportOrientation::Portrait);
+    else if (orientation == 2)
+        document.setOrientation(ReportOrientation::Landscape);
+    if (paperSize == 1)
+        document.setPaper(ReportPaper::Letter);
+    else if (paperSize == 5)
+        document.setPaper(ReportPaper::Legal);
+    else if (paperSize == 9)
+        document.setPaper(ReportPaper::A4);
+}
+
+} // namespace
+
+ReportOutcome RunReport(const Session &session, ReportOutput &output, const ReportQuery &query,
+                        const QString &reportFile, const QString &title, int destination,
+                        int orientation, const QString &printerName, bool warnWhenEmpty,
+                        int paperSize, const QString &filter)
+{
+    const QString fileName = fileNameOf(reportFile);
+    const QString path = layoutPath(reportFile, fileName, orientation);
+
+    ReportAudit::write(session.db(), session.gUsuario, Workstation::LocalIpAddress(),
+                       Workstation::LocalHostName(), fileName,
+                       ReportAudit::statementText(query.text, query.values));
+
+    // Laying pages out needs no printer; only printing them does.
+    if (destination == 1 && !output.printerAvailable()) {
+        session.prompt().warning(ReportMessages::NoPrinter);
+        return ReportOutcome::NoPrinter;
+    }
+
+    const BusyPointer busy(output);
+    try {
+        ReportLayout layout = LayoutReader::readFile(path);
+
+        ReportData data = ReportData::fromRecords(session.db().rows(query.text, query.values));
+        if (!query.text.toUpper().contains(QLatin1String("SELECT")))
+            RowFilter::apply(data, filter);
+        if (data.isEmpty()) {
+            if (warnWhenEmpty)
+                session.prompt().warning(ReportMessages::Empty, ReportMessages::Title);
+            return ReportOutcome::Empty;
+        }
+
+        addParameters(data, session, layout, title);
+        auto document = std::make_shared<ReportDocument>(std::move(layout), std::move(data));
+        const QStringList missing = document->missingFields();
+        if (!missing.isEmpty())
+            throw ReportError(QStringLiteral("El diseño de reporte \"%1\" usa datos que la "
+                                             "consulta no trae: %2.")
+                                  .arg(fileNameOf(path), missing.join(QStringLiteral(", "))));
+        document->setTitle(title);
+        applyPageSetup(*document, orientation, paperSize);
+
+        if (destination == 0) {
+            output.preview(document, title, PreviewZoom, printerName);
+            return ReportOutcome::Previewed;
+        }
+        if (destination == 1) {
+            output.print(document, printerName);
+            return ReportOutcome::Printed;
+        }
+        return ReportOutcome::Prepared;
+    } catch (const ReportError &e) {
+        session.prompt().error(e.message(), ReportMessages::Title);
+        return ReportOutcome::Failed;
+    }
+}
