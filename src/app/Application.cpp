@@ -1,6 +1,9 @@
 #include "app/Application.h"
 
 #include "app/StandardWindows.h"
+#include "common/grid/ui/CatalogWindowPicker.h"
+#include "common/grid/ui/clsSpread.h"
+#include "common/report/PrintGrid.h"
 #include "common/report/ui/WorkstationReportOutput.h"
 #include "platform/DataFolder.h"
 #include "platform/Workstation.h"
@@ -15,7 +18,6 @@
 #include "shell/ui/frmPrincipal.h"
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 
 Application::Application()
@@ -83,6 +85,10 @@ int Application::Main()
     m_session.host = m_main.get();
     m_reports = std::make_unique<WorkstationReportOutput>(m_prompter, m_main.get());
     m_session.reports = m_reports.get();
+    clsSpread::setGridPrinter([this](QWidget *, const QAbstractItemModel &rows,
+                                     const QString &title) {
+        PrintGrid(*m_reports, m_prompter, rows, {}, title);
+    });
     m_main->setWindowFactory([this](const QString &form, const QString &node) {
         return m_windows.create(form, node);
     });
@@ -96,6 +102,7 @@ int Application::Main()
     m_prompter.setParent(nullptr);
     m_session.host = nullptr;
     m_session.reports = nullptr;
+    clsSpread::setGridPrinter({});
     m_reports.reset();
     m_main.reset();
     return code;
@@ -103,28 +110,10 @@ int Application::Main()
 
 void Application::selectCompany()
 {
-    // Until the lookup catalogue is wired in, the companies are offered in a plain list.
     auto picker = [this](const QString &sql, const QVariantList &params) -> QStringList {
-        const auto rows = m_session.db().rows(sql, params);
-        if (rows.empty())
-            return {QString()};
-        int chosen = 0;
-        if (rows.size() > 1) {
-            QStringList items;
-            for (const QSqlRecord &r : rows)
-                items << r.value(0).toString() + QStringLiteral(" - ") + r.value(1).toString();
-            bool ok = false;
-            const QString item = QInputDialog::getItem(m_main.get(), QStringLiteral("Empresas"),
-                                                       QStringLiteral("Empresa:"), items, 0,
-                                                       false, &ok);
-            if (!ok)
-                return {QString()};
-            chosen = int(items.indexOf(item));
-        }
-        QStringList values;
-        for (int i = 0; i < rows[size_t(chosen)].count(); ++i)
-            values << rows[size_t(chosen)].value(i).toString();
-        return values;
+        return ShowCatalog(m_session, m_main.get(), params + QVariantList{QStringLiteral("SinMsj")},
+                           sql, QStringLiteral("Empresas"))
+            .values;
     };
     CompanySelection selection(m_session, picker, Workstation::LocalHostName());
     try {

@@ -10,6 +10,7 @@
 #include "shell/ui/FrmEstructura.h"
 #include "shell/ui/FrmSistema.h"
 #include "shell/ui/frmCambiarClave.h"
+#include "shell/ui/frmCerrarSesiones.h"
 #include "shell/ui/frmSeleccionarEmpresa.h"
 #include "shell/ui/frmConfRutaReporte.h"
 #include "shell/ui/frmConfServidor.h"
@@ -44,6 +45,8 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     });
     registry.add(QStringLiteral("frmCambiarPeriodo"),
                  [s](const QString &) -> QWidget * { return new frmCambiarPeriodo(*s); });
+    registry.add(QStringLiteral("frmCerrarSesiones"),
+                 [s](const QString &) -> QWidget * { return new frmCerrarSesiones(*s); });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
 }

@@ -56,6 +56,7 @@ struct Session
     qint8 gModoOpcion = 0;
     bool gVentanaLista = false;
     QString gConsultaLista;
+    int gCatalogoRegistros = 0;  // rows the last lookup found
 
     // Services every window reaches through the session; owned by the application.
     Prompter *prompter = nullptr;
