@@ -34,21 +34,31 @@ const QHash<QString, int> &actionCodes()
 
 QIcon iconFor(const QString &key)
 {
-    static const QHash<QString, QStyle::StandardPixmap> icons{
-        {QStringLiteral("Nuevo"), QStyle::SP_FileIcon},
-        {QStringLiteral("Modificar"), QStyle::SP_FileDialogDetailedView},
-        {QStringLiteral("Eliminar"), QStyle::SP_TrashIcon},
-        {QStringLiteral("Buscar"), QStyle::SP_FileDialogContentsView},
-        {QStringLiteral("Imprimir"), QStyle::SP_DialogSaveButton},
-        {QStringLiteral("Cancelar"), QStyle::SP_DialogCancelButton},
-        {QStringLiteral("Guardar"), QStyle::SP_DialogApplyButton},
-        {QStringLiteral("Aprobar"), QStyle::SP_DialogYesButton},
-        {QStringLiteral("Reprobar"), QStyle::SP_DialogNoButton},
-        {QStringLiteral("Salir"), QStyle::SP_DialogCloseButton},
-        {QStringLiteral("Subir"), QStyle::SP_ArrowUp},
-        {QStringLiteral("Bajar"), QStyle::SP_ArrowDown},
+    // The desktop's own icons where it has a theme; Qt's built-in ones otherwise.
+    struct Icon
+    {
+        const char *theme;
+        QStyle::StandardPixmap fallback;
     };
-    return QApplication::style()->standardIcon(icons.value(key, QStyle::SP_CustomBase));
+    static const QHash<QString, Icon> icons{
+        {QStringLiteral("Nuevo"), {"document-new", QStyle::SP_FileIcon}},
+        {QStringLiteral("Modificar"), {"document-edit", QStyle::SP_FileDialogDetailedView}},
+        {QStringLiteral("Eliminar"), {"edit-delete", QStyle::SP_TrashIcon}},
+        {QStringLiteral("Buscar"), {"edit-find", QStyle::SP_FileDialogContentsView}},
+        {QStringLiteral("Imprimir"), {"document-print", QStyle::SP_DriveFDIcon}},
+        {QStringLiteral("Cancelar"), {"dialog-cancel", QStyle::SP_DialogCancelButton}},
+        {QStringLiteral("Guardar"), {"document-save", QStyle::SP_DialogSaveButton}},
+        {QStringLiteral("Aprobar"), {"dialog-ok-apply", QStyle::SP_DialogApplyButton}},
+        {QStringLiteral("Reprobar"), {"dialog-cancel", QStyle::SP_DialogNoButton}},
+        {QStringLiteral("Salir"), {"application-exit", QStyle::SP_DialogCloseButton}},
+        {QStringLiteral("Subir"), {"go-up", QStyle::SP_ArrowUp}},
+        {QStringLiteral("Bajar"), {"go-down", QStyle::SP_ArrowDown}},
+    };
+    const auto it = icons.constFind(key);
+    if (it == icons.constEnd())
+        return {};
+    return QIcon::fromTheme(QLatin1String(it->theme),
+                            QApplication::style()->standardIcon(it->fallback));
 }
 
 // Alt + initial of each operation.

@@ -177,10 +177,13 @@ QMdiSubWindow *frmPrincipal::showChild(QWidget *window)
         return nullptr;
     }
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The size the window asked for, which the frame would otherwise shrink to its hint.
+    const QSize wanted = window->size().expandedTo(window->sizeHint());
     QMdiSubWindow *sub = m_mdi->addSubWindow(window);
     sub->setWindowTitle(window->windowTitle());
     sub->setWindowIcon(QIcon());
     sub->show();
+    sub->resize(wanted + (sub->size() - window->size()));
     return sub;
 }
 
