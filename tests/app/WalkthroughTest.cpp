@@ -19,6 +19,7 @@
 #include "support/Printers.h"
 #include "support/Screenshot.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Workstation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,19 +34,13 @@
 
 namespace {
 
-class Walkthrough : public ::testing::Test
+class Walkthrough : public ::testing::Test, protected TestWorkstation
 {
 protected:
     Walkthrough()
-        : settings(dir.filePath("settings.ini"))
-        , connector(session, dir.path())
     {
-        session.prompter = &prompter;
-        session.settings = &settings;
-        session.gNombreSistema = "Valdoria";
         session.gDescripcionSistema = "Valdoria";
-        EXPECT_TRUE(connector.OpenConnection(ServerSetup::embeddedDefault()));
-        DatabaseSetup(db()).migrate();
+        EXPECT_TRUE(connectEmbedded());
         Fixtures::addCompany(db(), "J-30123456-7", "COMERCIAL ANDINA C.A.");
         Fixtures::addCompany(db(), "J-30123456-8", "ANDINA VALENCIA", "J-30123456-7");
         Fixtures::addGroup(db(), "CONTA", "CONTADORES");
@@ -58,13 +53,7 @@ protected:
                   {"J-30123456-8", "J-30123456-7"});
         RegisterStandardWindows(windows, session, connector);
     }
-    Db &db() { return session.db(); }
 
-    QTemporaryDir dir;
-    Session session;
-    SettingsStore settings;
-    ScriptedPrompter prompter;
-    Connector connector;
     WindowRegistry windows;
 };
 

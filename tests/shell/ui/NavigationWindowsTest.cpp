@@ -13,6 +13,7 @@
 #include "support/Printers.h"
 #include "support/Screenshot.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Workstation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,19 +51,12 @@ protected:
     void DespuesDeNavegar(int action) override { calls << QString::number(action); }
 };
 
-class NavigationWindows : public ::testing::Test
+class NavigationWindows : public ::testing::Test, protected TestWorkstation
 {
 protected:
     NavigationWindows()
-        : settings(dir.filePath("settings.ini"))
-        , connector(session, dir.path())
     {
-        session.prompter = &prompter;
-        session.settings = &settings;
-        session.gNombreSistema = "Valdoria";
-        session.gDescripcionSistema = "Valdoria - Sistema de Contabilidad";
-        EXPECT_TRUE(connector.OpenConnection(ServerSetup::embeddedDefault()));
-        DatabaseSetup(db()).migrate();
+        EXPECT_TRUE(connectEmbedded());
         Fixtures::addUser(db(), "ADMIN", "x", {"SISTEMAS"});
         Fixtures::addGroup(db(), "CONTA", "CONTADORES");
         Fixtures::addUser(db(), "ANA", "x", {"CONTA"});
@@ -71,7 +65,6 @@ protected:
         Fixtures::grantNode(db(), "CONTA", "mnu_documentos", "N");
         session.gUsuario = "ANA";
     }
-    Db &db() { return session.db(); }
     QStringList visibleButtons(ChildWindow &w)
     {
         QStringList names;
@@ -81,11 +74,6 @@ protected:
         return names;
     }
 
-    QTemporaryDir dir;
-    Session session;
-    SettingsStore settings;
-    ScriptedPrompter prompter;
-    Connector connector;
 };
 
 TEST_F(NavigationWindows, ToolbarShowsOnlyTheGrantedOperations)

@@ -14,6 +14,7 @@
 #include "support/Printers.h"
 #include "support/Screenshot.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Workstation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,33 +32,14 @@
 
 namespace {
 
-class ShellWindows : public ::testing::Test
+class ShellWindows : public ::testing::Test, protected TestWorkstation
 {
 protected:
-    ShellWindows()
-        : settings(dir.filePath("settings.ini"))
-        , connector(session, dir.path())
-    {
-        session.prompter = &prompter;
-        session.settings = &settings;
-        session.gNombreSistema = "Valdoria";
-        session.gDescripcionSistema = "Valdoria - Sistema de Contabilidad";
-    }
-
     void connectEmbedded()
     {
-        ASSERT_TRUE(connector.OpenConnection(ServerSetup::embeddedDefault()));
-        DatabaseSetup setup(session.db());
-        setup.migrate();
-        setup.createAdministrator("clave");
-        session.gServidor = "(local)";
+        ASSERT_TRUE(TestWorkstation::connectEmbedded());
+        DatabaseSetup(session.db()).createAdministrator("clave");
     }
-
-    QTemporaryDir dir;
-    Session session;
-    SettingsStore settings;
-    ScriptedPrompter prompter;
-    Connector connector;
 };
 
 TEST_F(ShellWindows, MainWindowShowsTheFixedMenuAndTheStatusPanels)
