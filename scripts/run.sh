@@ -8,4 +8,10 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     echo "Sin pantalla use build/src/app/cli/valdoria-cli (init, migrate, info; --help)." >&2
     exit 2
 fi
+# A workstation with no database configured yet starts on the demo company.
+data="${VALDORIA_DATA:-build/src/app/data}"
+if [ ! -f "$data/srvsql.txt" ] && [[ " $* " != *" --demo "* ]]; then
+    echo "No hay base de datos configurada: se abre la empresa de demostración (usuario ADMIN, clave demo)."
+    set -- --demo "$@"
+fi
 exec build/src/app/valdoria "$@"

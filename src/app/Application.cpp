@@ -5,6 +5,7 @@
 #include "common/grid/ui/clsSpread.h"
 #include "common/report/PrintGrid.h"
 #include "common/report/ui/WorkstationReportOutput.h"
+#include "ledger/demo/DemoCompany.h"
 #include "platform/DataFolder.h"
 #include "platform/Workstation.h"
 #include "shell/CompanySelection.h"
@@ -18,6 +19,9 @@
 #include "shell/ui/frmPrincipal.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 
 Application::Application()
@@ -38,8 +42,39 @@ bool Application::showServerConfiguration()
     return window.connected();
 }
 
+bool Application::ConnectToDemo()
+{
+    ServerConfig demo;
+    demo.server = ServerConfig::LocalServer;
+    demo.database = QStringLiteral("valdoria-demo");
+    const bool isNew = !QFileInfo::exists(demo.toConnectionSettings(m_dataFolder).database);
+    QDir().mkpath(m_dataFolder);
+    if (!m_connector.OpenConnection(demo)) {
+        m_prompter.warning(m_connector.lastError());
+        return false;
+    }
+    m_session.gServidor = demo.server;
+    try {
+        if (isNew) {
+            const DemoCompany::Summary summary = DemoCompany::Create(*m_connector.connection());
+            m_prompter.info(QStringLiteral("Se creó la base de datos de demostración.\n\n")
+                                + summary.credentials.join(QLatin1Char('\n')),
+                            QStringLiteral("Demostración"));
+            return true;
+        }
+    } catch (const DbError &e) {
+        m_prompter.error(e.userText());
+        m_connector.CloseConnection();
+        QFile::remove(demo.toConnectionSettings(m_dataFolder).database);
+        return false;
+    }
+    return DatabaseSetup(*m_connector.connection()).prepare(m_prompter);
+}
+
 bool Application::ConnectToServer()
 {
+    if (m_demo)
+        return ConnectToDemo();
     switch (Startup::ConnectFromFile(m_session, m_connector)) {
     case Startup::FileConnection::Connected:
         if (!DatabaseSetup(*m_connector.connection()).prepare(m_prompter))

@@ -22,13 +22,18 @@ public:
     // The start procedure: one copy per user, splash, connection, main window.
     // Returns the process exit code once the main window has closed.
     int Main();
+    // Work on the demo database instead of the workstation's configuration; it is created,
+    // with its credentials shown, the first time.
+    void setDemo(bool demo) { m_demo = demo; }
 
 private:
     bool ConnectToServer();
+    bool ConnectToDemo();
     void selectCompany();
     bool showServerConfiguration();
 
     QString m_dataFolder;
+    bool m_demo = false;
     Session m_session;
     SettingsStore m_settings;
     MessageBoxPrompter m_prompter;

@@ -4,9 +4,22 @@
 #include "common/Session.h"
 #include "shell/Connector.h"
 #include "common/ui/frmCalculadora.h"
+#include "ledger/accounts/ui/frmCuentaContable.h"
+#include "ledger/accounts/ui/frmCuentaContableLinea.h"
+#include "ledger/accounts/ui/frmParametros.h"
+#include "ledger/masterdata/ui/frmCentroCosto.h"
+#include "ledger/masterdata/ui/frmConcepto.h"
+#include "ledger/masterdata/ui/frmContribuyente.h"
+#include "ledger/masterdata/ui/frmCorregirTercero.h"
+#include "ledger/masterdata/ui/frmDocumento.h"
+#include "ledger/masterdata/ui/frmTercero.h"
 #include "periods/ui/frmBloquearPeriodos.h"
 #include "periods/ui/frmCambiarPeriodo.h"
 #include "periods/ui/frmGenerarPeriodo.h"
+#include "shell/admin/ui/FrmGrupoUsuario.h"
+#include "shell/admin/ui/FrmUsuario.h"
+#include "shell/admin/ui/frmCrearEmpresa.h"
+#include "shell/admin/ui/frmEmpresaUsuario.h"
 #include "shell/ui/FrmEstructura.h"
 #include "shell/ui/FrmSistema.h"
 #include "shell/ui/frmCambiarClave.h"
@@ -47,6 +60,39 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
                  [s](const QString &) -> QWidget * { return new frmCambiarPeriodo(*s); });
     registry.add(QStringLiteral("frmCerrarSesiones"),
                  [s](const QString &) -> QWidget * { return new frmCerrarSesiones(*s); });
+    // Users, groups and companies
+    registry.add(QStringLiteral("FrmUsuario"),
+                 [s](const QString &node) -> QWidget * { return new FrmUsuario(*s, node); });
+    registry.add(QStringLiteral("FrmGrupoUsuario"),
+                 [s](const QString &node) -> QWidget * { return new FrmGrupoUsuario(*s, node); });
+    registry.add(QStringLiteral("frmEmpresaUsuario"), [s](const QString &node) -> QWidget * {
+        return new frmEmpresaUsuario(*s, node);
+    });
+    registry.add(QStringLiteral("frmCrearEmpresa"),
+                 [s](const QString &node) -> QWidget * { return new frmCrearEmpresa(*s, node); });
+    // Parameters and chart of accounts
+    registry.add(QStringLiteral("frmParametros"),
+                 [s](const QString &node) -> QWidget * { return new frmParametros(*s, node); });
+    registry.add(QStringLiteral("frmCuentaContable"), [s](const QString &node) -> QWidget * {
+        return new frmCuentaContable(*s, node);
+    });
+    registry.add(QStringLiteral("frmCuentaContableLinea"), [s](const QString &node) -> QWidget * {
+        return new frmCuentaContableLinea(*s, node);
+    });
+    // Third parties and the small master tables
+    registry.add(QStringLiteral("frmTercero"),
+                 [s](const QString &node) -> QWidget * { return new frmTercero(*s, node); });
+    registry.add(QStringLiteral("frmContribuyente"),
+                 [s](const QString &node) -> QWidget * { return new frmContribuyente(*s, node); });
+    registry.add(QStringLiteral("frmCentroCosto"),
+                 [s](const QString &node) -> QWidget * { return new frmCentroCosto(*s, node); });
+    registry.add(QStringLiteral("frmDocumento"),
+                 [s](const QString &node) -> QWidget * { return new frmDocumento(*s, node); });
+    registry.add(QStringLiteral("frmConcepto"),
+                 [s](const QString &node) -> QWidget * { return new frmConcepto(*s, node); });
+    registry.add(QStringLiteral("frmCorregirTercero"), [s](const QString &node) -> QWidget * {
+        return new frmCorregirTercero(*s, node);
+    });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
 }

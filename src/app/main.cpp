@@ -39,5 +39,6 @@ int main(int argc, char **argv)
         QApplication::installTranslator(&qtSpanish);
 
     Application valdoria;
+    valdoria.setDemo(QApplication::arguments().contains(QStringLiteral("--demo")));
     return valdoria.Main();
 }

@@ -1,6 +1,7 @@
 #include "app/cli/AdminCommands.h"
 
 #include "platform/Db.h"
+#include "ledger/demo/DemoCompany.h"
 #include "shell/DatabaseSetup.h"
 
 #include <QFileInfo>
@@ -30,6 +31,25 @@ int Init(const ConnectionSettings &settings, const QString &adminPassword, QText
         out << "Base de datos lista: " << settings.describe() << " (esquema versión "
             << setup.schemaVersion() << ", " << applied << " migraciones aplicadas).\n"
             << "Administrador: " << DatabaseSetup::AdministratorCode << "\n";
+        return 0;
+    } catch (const DbError &e) {
+        err << e.userText() << "\n";
+        return 1;
+    }
+}
+
+int InitDemo(const ConnectionSettings &settings, QTextStream &out, QTextStream &err)
+{
+    try {
+        if (settings.engine == Engine::Postgres && DatabaseSetup::createPostgresDatabase(settings))
+            out << "Base de datos creada en el servidor: " << settings.database << "\n";
+        auto db = Db::open(settings);
+        const DemoCompany::Summary demo = DemoCompany::Create(*db);
+        out << "Base de datos de demostración lista: " << settings.describe() << "\n"
+            << "Empresas: " << demo.headOffice << " (matriz) y " << demo.branch
+            << " (sucursal), periodo " << demo.year << "\n";
+        for (const QString &line : demo.credentials)
+            out << line << "\n";
         return 0;
     } catch (const DbError &e) {
         err << e.userText() << "\n";

@@ -12,6 +12,9 @@ namespace AdminCommands {
 // and the administrator with `adminPassword`. Returns the exit code; messages go to `out`/`err`.
 int Init(const ConnectionSettings &settings, const QString &adminPassword, QTextStream &out,
          QTextStream &err);
+// Creates a demo database (schema, a head office and a branch, chart, third parties, users)
+// and prints its credentials. The database must not hold any company yet.
+int InitDemo(const ConnectionSettings &settings, QTextStream &out, QTextStream &err);
 // Upgrades the schema to this program's version.
 int Migrate(const ConnectionSettings &settings, QTextStream &out, QTextStream &err);
 // Engine, schema version and the row count of every table.

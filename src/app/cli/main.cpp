@@ -48,6 +48,15 @@ std::optional<ConnectionSettings> chooseDatabase(const QCommandLineParser &p, QT
     return config->toConnectionSettings(QFileInfo(configPath).absolutePath());
 }
 
+// The demo lives in its own file of the data folder, beside the workstation's database.
+ConnectionSettings DemoSettings()
+{
+    ConnectionSettings s;
+    s.database = DataFolder::file(QStringLiteral("valdoria-demo.sqlite"));
+    QDir().mkpath(DataFolder::path());
+    return s;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -74,6 +83,8 @@ int main(int argc, char **argv)
         {"pg-port", "Puerto de PostgreSQL.", "puerto"},
         {"pg-user", "Usuario de PostgreSQL (clave en VALDORIA_DB_PASSWORD).", "usuario"},
         {"database", "Nombre de la base de datos PostgreSQL.", "nombre"},
+        {"demo", "Con init: crea la base de datos de demostración (valdoria-demo.sqlite en la "
+                 "carpeta de datos si no se indica otra)."},
     });
     parser.process(app);
 
@@ -82,11 +93,17 @@ int main(int argc, char **argv)
         err << parser.helpText();
         return 2;
     }
-    const auto settings = chooseDatabase(parser, err);
+    const bool demo = parser.isSet("demo");
+    const bool chosen = parser.isSet("sqlite") || parser.isSet("pg-host") ||
+                        parser.isSet("database") || parser.isSet("config");
+    const auto settings = demo && !chosen ? std::optional<ConnectionSettings>(DemoSettings())
+                                          : chooseDatabase(parser, err);
     if (!settings)
         return 2;
 
     const QString command = args.first();
+    if (command == QLatin1String("init") && demo)
+        return AdminCommands::InitDemo(*settings, out, err);
     if (command == QLatin1String("init")) {
         QTextStream in(stdin);
         const QString password = in.readLine();

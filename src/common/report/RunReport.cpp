@@ -1,5 +1,9 @@
 #include "common/report/RunReport.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 #include "common/Prompter.h"
 #include "common/Session.h"
 #include "common/report/ReportAudit.h"
@@ -39,13 +43,32 @@ QString fileNameOf(const QString &path)
     return path.mid(cut + 1);
 }
 
+// Where the layouts shipped with the program are, for a database that names no report
+// directory of its own.
+QString shippedReportDirectory()
+{
+    QStringList candidates{qEnvironmentVariable("VALDORIA_REPORTES")};
+    const QString programDir = QCoreApplication::applicationDirPath();
+    candidates << QDir(programDir).filePath(QStringLiteral("reportes"))
+               << QDir(programDir).filePath(QStringLiteral("../share/valdoria/reportes"))
+               << QStringLiteral(VALDORIA_SOURCE_REPORTES);
+    for (const QString &dir : candidates)
+        if (!dir.isEmpty() && QFileInfo(dir).isDir())
+            return QDir::cleanPath(dir);
+    return {};
+}
+
 // Vouchers printed in portrait use the half-page layout that sits beside the full one.
 QString layoutPath(const QString &reportFile, const QString &fileName, int orientation)
 {
     QString path = reportFile;
     if (orientation == 1 && fileName.toLower().contains(QLatin1String("comprobante")))
         path = path.chopped(4) + QStringLiteral("_MEDIA.rpt");
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // No report directory in the database or on the workstation: the shipped layouts.
+    if (path.lastIndexOf(QLatin1Char('/')) <= 0)
+        path = QDir(shippedReportDirectory()).filePath(fileNameOf(path));
+    return path;
 }
 
 void addParameters(ReportData &data, const Session &session, const ReportLayout &layout,
