@@ -14,6 +14,7 @@
 #include "ledger/masterdata/ui/frmDocumento.h"
 #include "ledger/masterdata/ui/frmTercero.h"
 #include "periods/ui/frmBloquearPeriodos.h"
+#include "vouchers/ui/frmComprobante.h"
 #include "periods/ui/frmCambiarPeriodo.h"
 #include "periods/ui/frmGenerarPeriodo.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
@@ -93,6 +94,8 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     registry.add(QStringLiteral("frmCorregirTercero"), [s](const QString &node) -> QWidget * {
         return new frmCorregirTercero(*s, node);
     });
+    registry.add(QStringLiteral("frmComprobante"),
+                 [s](const QString &node) -> QWidget * { return new frmComprobante(*s, node); });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
 }

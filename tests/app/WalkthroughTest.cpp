@@ -120,6 +120,21 @@ TEST_F(Walkthrough, BookkeeperGetsHisBranchAPeriodAndOnlyHisButtons)
     session.host = nullptr;
 }
 
+TEST_F(Walkthrough, VoucherTypeWindowListsTheTypes)
+{
+    Fixtures::addUser(db(), "ADMIN", "x", {"SISTEMAS"});
+    session.gUsuario = "ADMIN";
+    db().exec("INSERT INTO COMPROBANTE (Codigo, Nombre, Status) VALUES ('001', 'DIARIO', 1)");
+    std::unique_ptr<QWidget> w(windows.create("frmComprobante", "mnu_tiposcomprobante"));
+    ASSERT_NE(w, nullptr);
+    w->resize(760, 460);
+    w->show();
+    SaveScreenshot(w.get(), "frmComprobante");
+    auto *child = qobject_cast<ChildWindow *>(w.get());
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(child->button("Nuevo")->isVisible());
+}
+
 TEST(WindowRegistryTest, EveryRegisteredFormIsFoundWithoutRegardToCase)
 {
     Session session;

@@ -277,6 +277,7 @@ void TableMaintenance::write(const MasterRecord &record, Mode mode)
         if (changed == 0)
             throw DbError(QStringLiteral("El registro ya no existe"));
     }
+    afterWrite(record, mode);
     tx.commit();
 }
 

@@ -74,6 +74,12 @@ protected:
     // The text for the user when a write failed; the code is known to be new when `mode`
     // is New and no row has it.
     virtual void tellWriteFailed(Mode mode, bool duplicate);
+    // Further rows a save writes, inside the same transaction as the row itself.
+    virtual void afterWrite(const MasterRecord &record, Mode mode)
+    {
+        Q_UNUSED(record);
+        Q_UNUSED(mode);
+    }
 
     Db &db() const;
     QString placeholderCondition(const QString &alias = {}) const;
