@@ -89,23 +89,10 @@ std::unique_ptr<Db> prepare(ConnectionSettings settings)
 
 std::optional<ConnectionSettings> postgres()
 {
-    const QStringList pairs =
-        qEnvironmentVariable("VALDORIA_BENCH_PG").split(' ', Qt::SkipEmptyParts);
-    if (pairs.isEmpty())
+    const QString server = qEnvironmentVariable("VALDORIA_BENCH_PG");
+    if (server.isEmpty())
         return std::nullopt;
-    ConnectionSettings s;
-    s.engine = Engine::Postgres;
-    s.database = "postgres";
-    for (const QString &p : pairs) {
-        const QString k = p.section('=', 0, 0), v = p.section('=', 1);
-        if (k == "host")
-            s.host = v;
-        else if (k == "port")
-            s.port = v.toInt();
-        else if (k == "user")
-            s.user = v;
-    }
-    return s;
+    return ConnectionSettings::fromKeyValues(server);
 }
 
 void loadTree(benchmark::State &state, Db &db)

@@ -47,24 +47,12 @@ BENCHMARK(BM_NumbersSqlite)->Unit(benchmark::kMicrosecond)->MinTime(2.0)->UseRea
 
 void BM_NumbersPostgres(benchmark::State &state)
 {
-    const QStringList pairs =
-        qEnvironmentVariable("VALDORIA_BENCH_PG").split(' ', Qt::SkipEmptyParts);
-    if (pairs.isEmpty()) {
+    const QString server = qEnvironmentVariable("VALDORIA_BENCH_PG");
+    if (server.isEmpty()) {
         state.SkipWithError("VALDORIA_BENCH_PG is not set");
         return;
     }
-    ConnectionSettings s;
-    s.engine = Engine::Postgres;
-    s.database = "postgres";
-    for (const QString &p : pairs) {
-        const QString k = p.section('=', 0, 0), v = p.section('=', 1);
-        if (k == "host")
-            s.host = v;
-        else if (k == "port")
-            s.port = v.toInt();
-        else if (k == "user")
-            s.user = v;
-    }
+    ConnectionSettings s = ConnectionSettings::fromKeyValues(server);
     {
         auto admin = Db::open(s);
         admin->exec("DROP DATABASE IF EXISTS valdoria_bench");

@@ -14,6 +14,11 @@ struct ConnectionSettings
     QString user;      // empty = the operating system's login (peer authentication)
     QString password;
 
+    // A PostgreSQL server written as "host=/tmp/dir port=5433 user=postgres" (the form the
+    // test and benchmark environment variables use), on database `database`.
+    static ConnectionSettings fromKeyValues(const QString &text,
+                                            const QString &database = QStringLiteral("postgres"));
+
     // A description safe for status bars and logs: never contains the password.
     QString describe() const;
 };

@@ -99,24 +99,7 @@ bool TestDatabase::usingPostgres()
 
 ConnectionSettings TestDatabase::postgresServer(const QString &database)
 {
-    ConnectionSettings s;
-    s.engine = Engine::Postgres;
-    s.database = database;
-    const QStringList pairs = qEnvironmentVariable("VALDORIA_TEST_PG").split(
-        QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &pair : pairs) {
-        const QString key = pair.section(QLatin1Char('='), 0, 0);
-        const QString value = pair.section(QLatin1Char('='), 1);
-        if (key == QLatin1String("host"))
-            s.host = value;
-        else if (key == QLatin1String("port"))
-            s.port = value.toInt();
-        else if (key == QLatin1String("user"))
-            s.user = value;
-        else if (key == QLatin1String("password"))
-            s.password = value;
-    }
-    return s;
+    return ConnectionSettings::fromKeyValues(qEnvironmentVariable("VALDORIA_TEST_PG"), database);
 }
 
 TestDatabase::TestDatabase(Content content)

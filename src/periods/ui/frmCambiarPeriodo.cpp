@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 frmCambiarPeriodo::frmCambiarPeriodo(Session &session, QWidget *parent, QDate today)
-    : QDialog(parent)
+    : FieldDialog(parent)
     , m_session(session)
     , m_today(today.isValid() ? today : QDate::currentDate())
 {
@@ -82,13 +82,4 @@ void frmCambiarPeriodo::aceptar()
         TxtMesNuevo->selectAll();
         return;
     }
-}
-
-void frmCambiarPeriodo::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

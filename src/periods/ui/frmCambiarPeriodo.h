@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QDate>
-#include <QDialog>
+#include "common/ui/FieldDialog.h"
 
 class QLineEdit;
 struct Session;
 
 // "Cambiar Periodo": the user picks the month and year he will work in. Modal.
-class frmCambiarPeriodo : public QDialog
+class frmCambiarPeriodo : public FieldDialog
 {
     Q_OBJECT
 public:
@@ -19,11 +19,6 @@ public:
 
 public slots:
     void aceptar();
-
-protected:
-    // Enter moves from the month to the year and accepts from the year, never through the
-    // dialog's default button.
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Session &m_session;

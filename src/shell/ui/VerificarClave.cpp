@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 VerificarClave::VerificarClave(Session &session, QWidget *parent)
-    : QDialog(parent)
+    : FieldDialog(parent)
     , m_session(session)
     , m_service(session)
 {
@@ -97,13 +97,4 @@ void VerificarClave::cancelar()
 {
     m_session.gSesionIniciada = false;
     reject();
-}
-
-void VerificarClave::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -2,7 +2,7 @@
 
 #include "shell/LoginService.h"
 
-#include <QDialog>
+#include "common/ui/FieldDialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -10,7 +10,7 @@ class QLineEdit;
 struct Session;
 
 // The login window.
-class VerificarClave : public QDialog
+class VerificarClave : public FieldDialog
 {
     Q_OBJECT
 public:
@@ -28,11 +28,6 @@ public:
 public slots:
     void aceptar();
     void cancelar();
-
-protected:
-    // Enter belongs to the boxes (next field, or accept from the last one), never to the
-    // dialog's default button.
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Session &m_session;

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 frmCambiarClave::frmCambiarClave(Session &session, QWidget *parent)
-    : QDialog(parent)
+    : FieldDialog(parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmCambiarClave"));
@@ -78,13 +78,4 @@ void frmCambiarClave::aceptar()
         accept();
         break;
     }
-}
-
-void frmCambiarClave::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "common/ui/FieldDialog.h"
 
 class QLineEdit;
 struct Session;
 
 // The logged-in user changes his own password.
-class frmCambiarClave : public QDialog
+class frmCambiarClave : public FieldDialog
 {
     Q_OBJECT
 public:
@@ -18,11 +18,6 @@ public:
 
 public slots:
     void aceptar();
-
-protected:
-    // Enter belongs to the boxes (next field, or accept from the last one), never to the
-    // dialog's default button.
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Session &m_session;
