@@ -3,6 +3,8 @@
 # and prints the value for VALDORIA_TEST_PG. Listens on a unix socket in DIR and on
 # 127.0.0.1 at a free port; trusts local connections; never touches other clusters.
 #   export VALDORIA_TEST_PG="$(scripts/pg-start.sh /tmp/valdoria-pg)"
+# Test clusters skip flushing to disk; VALDORIA_PG_DURABLE=1 keeps the server's defaults,
+# which is what benchmarks of commits per second must measure.
 set -euo pipefail
 
 dir="${1:?usage: pg-start.sh DIR}"
@@ -39,8 +41,10 @@ if [ ! -f "$dir/data/PG_VERSION" ]; then
     as_owner "$bin/initdb" -D "$dir/data" -A trust -U postgres -E UTF8 --locale=C.UTF-8 \
         >"$dir/initdb.log" 2>&1 || { cat "$dir/initdb.log" >&2; exit 1; }
 fi
+flush="-c fsync=off -c full_page_writes=off"
+[ "${VALDORIA_PG_DURABLE:-0}" = 1 ] && flush=""
 as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
-    -o "-k $dir -p $port -h 127.0.0.1 -c fsync=off -c full_page_writes=off -c max_connections=100" \
+    -o "-k $dir -p $port -h 127.0.0.1 $flush -c max_connections=100" \
     start >/dev/null || { cat "$dir/server.log" >&2; exit 1; }
 echo "$port" >"$dir/port"
 echo "host=$dir port=$port user=postgres"

@@ -15,6 +15,7 @@
 #include "ledger/masterdata/ui/frmTercero.h"
 #include "periods/ui/frmBloquearPeriodos.h"
 #include "vouchers/ui/frmComprobante.h"
+#include "vouchers/ui/frmCorrelativoComprobante.h"
 #include "periods/ui/frmCambiarPeriodo.h"
 #include "periods/ui/frmGenerarPeriodo.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
@@ -96,6 +97,9 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     });
     registry.add(QStringLiteral("frmComprobante"),
                  [s](const QString &node) -> QWidget * { return new frmComprobante(*s, node); });
+    registry.add(QStringLiteral("frmCorrelativoComprobante"), [s](const QString &node) -> QWidget * {
+        return new frmCorrelativoComprobante(*s, node);
+    });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
 }

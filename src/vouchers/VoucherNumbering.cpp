@@ -1,5 +1,6 @@
 #include "vouchers/VoucherNumbering.h"
 
+#include "periods/PeriodMonths.h"
 #include "platform/Db.h"
 #include "platform/Transaction.h"
 
@@ -8,10 +9,6 @@
 namespace VoucherNumbering {
 
 namespace {
-const char *const months[] = {"Enero", "Febrero", "Marzo",      "Abril",   "Mayo",
-                              "Junio", "Julio",   "Agosto",     "Septiembre", "Octubre",
-                              "Noviembre", "Diciembre"};
-
 // Advances the counter in one statement, so the row lock is taken before the value is read.
 std::optional<int> advance(Db &db, const QString &column, const QVariantList &key)
 {
@@ -35,9 +32,9 @@ std::optional<int> advance(Db &db, const QString &column, const QVariantList &ke
 // workstation may create it at the same moment: the key keeps one, the other does nothing.
 void createCounterRow(Db &db, const QVariantList &key, int year)
 {
-    const QString columns = QStringLiteral(
-        "CodigoComprobante, Empresa, Matriz, Ano, Continuo, NumeroContinuo, Enero, Febrero, "
-        "Marzo, Abril, Mayo, Junio, Julio, Agosto, Septiembre, Octubre, Noviembre, Diciembre");
+    const QString columns =
+        QStringLiteral("CodigoComprobante,Empresa,Matriz,Ano,Continuo,NumeroContinuo,") +
+        PeriodMonths::ColumnList();
     const int copied = db.exec(
         QStringLiteral("INSERT INTO CORRCOMPROBANTE (%1) "
                        "SELECT CodigoComprobante, Empresa, Matriz, ?, Continuo, NumeroContinuo, "
@@ -56,17 +53,12 @@ void createCounterRow(Db &db, const QVariantList &key, int year)
 }
 } // namespace
 
-QString MonthColumn(int month)
-{
-    if (month < 1 || month > 12)
-        throw std::invalid_argument("month out of range");
-    return QLatin1String(months[month - 1]);
-}
-
 int InicializarComprobante(Db &db, const QString &type, const QString &company,
                            const QString &headOffice, int year, int month)
 {
-    const QString column = MonthColumn(month);
+    const QString column = PeriodMonths::Column(month);
+    if (column.isEmpty())
+        throw std::invalid_argument("month out of range");
     const QVariantList key{type, company, headOffice, year};
     Transaction tx(db);
     std::optional<int> number = advance(db, column, key);

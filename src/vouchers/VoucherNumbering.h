@@ -16,7 +16,4 @@ namespace VoucherNumbering {
 int InicializarComprobante(Db &db, const QString &type, const QString &company,
                            const QString &headOffice, int year, int month);
 
-// Column of CORRCOMPROBANTE holding the counter of `month` (1-12).
-QString MonthColumn(int month);
-
 } // namespace VoucherNumbering

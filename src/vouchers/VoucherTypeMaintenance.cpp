@@ -31,6 +31,8 @@ MaintainedTable VoucherTypeMaintenance::Description(const QString &node)
     t.table = QStringLiteral("COMPROBANTE");
     t.caption = QStringLiteral("Comprobantes");
     t.node = node;
+    // The opening-balance type is the system's own.
+    t.reservedCodes = {QStringLiteral("999")};
     MaintainedField code = MasterTables::CodeField(3);
     code.upperOnSave = true;
     t.fields = {code, MasterTables::NameField(100)};
@@ -55,17 +57,9 @@ MaintainedTable VoucherTypeMaintenance::Description(const QString &node)
     t.listing = {QStringLiteral("crpTablas.rpt"),
                  QStringLiteral("Comprobantes"),
                  QStringLiteral("COMPROBANTES"),
-                 1,
+                 3,
                  {{QStringLiteral("Nombre"), QStringLiteral("Nombre")}}};
     return t;
-}
-
-QString VoucherTypeMaintenance::listQuery() const
-{
-    // The opening-balance type is the system's own and is never edited here.
-    return QStringLiteral("SELECT %1 FROM COMPROBANTE WHERE Codigo <> '*' AND Codigo <> '999' "
-                          "ORDER BY Codigo")
-        .arg(table().columns().join(QStringLiteral(", ")));
 }
 
 std::optional<QString> VoucherTypeMaintenance::checkRules(MasterRecord &record, Mode)

@@ -16,7 +16,6 @@ public:
                                     QDate today = QDate::currentDate());
 
     static MaintainedTable Description(const QString &node = NodeCode);
-    QString listQuery() const override;
 
 protected:
     std::optional<QString> checkRules(MasterRecord &record, Mode mode) override;

@@ -82,6 +82,8 @@ struct MaintainedTable
     std::vector<MaintainedField> fields;
     // The "*" row that movement lines point to when they have nothing; never shown.
     bool hasPlaceholder = true;
+    // Rows the system keeps for itself, never shown, edited, deleted or listed here.
+    QStringList reservedCodes;
     std::vector<CodeUse> usedBy;
     TableListing listing;
 

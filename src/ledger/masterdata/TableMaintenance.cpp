@@ -35,17 +35,23 @@ Db &TableMaintenance::db() const
     return m_session.db();
 }
 
-QString TableMaintenance::placeholderCondition(const QString &alias) const
+QString TableMaintenance::hiddenRowsCondition(const QString &alias) const
 {
-    if (!m_table.hasPlaceholder)
+    QStringList hidden = m_table.reservedCodes;
+    if (m_table.hasPlaceholder)
+        hidden.prepend(QStringLiteral("*"));
+    if (hidden.isEmpty())
         return {};
+    // The codes come from the table's description, never from what a user typed.
+    for (QString &code : hidden)
+        code = QLatin1Char('\'') + code + QLatin1Char('\'');
     const QString prefix = alias.isEmpty() ? QString() : alias + QLatin1Char('.');
-    return prefix + QStringLiteral("Codigo <> '*'");
+    return prefix + QStringLiteral("Codigo NOT IN (%1)").arg(hidden.join(QStringLiteral(", ")));
 }
 
 QString TableMaintenance::listQuery() const
 {
-    const QString where = placeholderCondition();
+    const QString where = hiddenRowsCondition();
     return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY Codigo")
         .arg(m_table.columns().join(QStringLiteral(", ")), m_table.table,
              where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where);
@@ -61,7 +67,7 @@ std::vector<TableMaintenance::ListRow> TableMaintenance::list() const
 
 std::optional<MasterRecord> TableMaintenance::load(const QString &code) const
 {
-    const QString where = placeholderCondition();
+    const QString where = hiddenRowsCondition();
     const auto rows =
         db().rows(QStringLiteral("SELECT %1 FROM %2 WHERE Codigo = ?%3")
                       .arg(m_table.columns().join(QStringLiteral(", ")), m_table.table,
@@ -268,7 +274,7 @@ void TableMaintenance::write(const MasterRecord &record, Mode mode)
             values << sqlValue(m_table.fields[i], record);
         }
         values << record.text(m_table.codeField().column);
-        const QString where = placeholderCondition();
+        const QString where = hiddenRowsCondition();
         const int changed =
             d.exec(QStringLiteral("UPDATE %1 SET %2 WHERE Codigo = ?%3")
                        .arg(m_table.table, assignments.join(QStringLiteral(", ")),
@@ -301,7 +307,7 @@ bool TableMaintenance::remove(const QString &code)
     try {
         if (!allowed(QStringLiteral("Eliminar")) || inUse(code))
             return false;
-        const QString where = placeholderCondition();
+        const QString where = hiddenRowsCondition();
         Transaction tx(db());
         const int deleted = db().exec(
             QStringLiteral("DELETE FROM %1 WHERE Codigo = ?%2")
@@ -330,7 +336,7 @@ ReportQuery TableMaintenance::listingQuery(const QString &) const
                                 : QStringLiteral("0"));
         params << (used ? l.columns[size_t(i - 1)].first : QString());
     }
-    const QString where = placeholderCondition(QStringLiteral("C"));
+    const QString where = hiddenRowsCondition(QStringLiteral("C"));
     select +=
         QStringLiteral(" FROM %1 C%2 ORDER BY C.Codigo")
             .arg(m_table.table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where);

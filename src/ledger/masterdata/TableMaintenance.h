@@ -82,7 +82,7 @@ protected:
     }
 
     Db &db() const;
-    QString placeholderCondition(const QString &alias = {}) const;
+    QString hiddenRowsCondition(const QString &alias = {}) const;
     bool refuse(const QString &text, bool exclamation = true);
 
 private:

@@ -1,0 +1,162 @@
+#include "vouchers/VoucherCounters.h"
+
+#include "common/OptionRights.h"
+#include "common/Prompter.h"
+#include "common/Session.h"
+#include "periods/PeriodMonths.h"
+#include "platform/Db.h"
+#include "platform/Transaction.h"
+
+#include <QDate>
+
+namespace {
+// Thrown inside the save's transaction to roll it back when a counter is refused.
+struct CounterRefused
+{
+};
+
+QString counterColumns()
+{
+    return PeriodMonths::ColumnList() + QStringLiteral(",Continuo,NumeroContinuo");
+}
+} // namespace
+
+VoucherCounters::VoucherCounters(Session &session, QString node)
+    : m_session(session)
+    , m_node(std::move(node))
+{
+}
+
+std::vector<VoucherCounters::Company> VoucherCounters::companies() const
+{
+    std::vector<Company> list;
+    for (const QSqlRecord &r : m_session.db().rows(QStringLiteral(
+             "SELECT Codigo, CodigoMatriz, Nombre FROM EMPRESA ORDER BY Codigo, CodigoMatriz")))
+        list.push_back({r.value(0).toString(), r.value(1).toString(), r.value(2).toString()});
+    return list;
+}
+
+std::vector<VoucherCounterRow> VoucherCounters::load(const Company &company, int year) const
+{
+    const QString sql = QStringLiteral(
+        "SELECT C.Codigo, C.Nombre, %1 FROM COMPROBANTE C INNER JOIN CORRCOMPROBANTE CC "
+        "ON C.Codigo = CC.CodigoComprobante "
+        "WHERE CC.Empresa = ? AND CC.Matriz = ? AND CC.Ano = ? "
+        "AND C.Codigo NOT IN ('999', '*') ORDER BY C.Codigo");
+    QStringList columns;
+    for (const QString &c : counterColumns().split(QLatin1Char(',')))
+        columns << QStringLiteral("CC.") + c;
+    std::vector<VoucherCounterRow> result;
+    for (const QSqlRecord &r : m_session.db().rows(sql.arg(columns.join(QStringLiteral(", "))),
+                                                   {company.codigo, company.matriz, year})) {
+        VoucherCounterRow row;
+        row.codigo = r.value(0).toString();
+        row.nombre = r.value(1).toString();
+        for (int m = 0; m < 12; ++m)
+            row.meses[size_t(m)] = r.value(2 + m).toInt();
+        row.continuo = r.value(14).toInt() == 1;
+        row.numeroContinuo = r.value(15).toInt();
+        result.push_back(std::move(row));
+    }
+    return result;
+}
+
+int VoucherCounters::highestPosted(const Company &company, const QString &type, int year,
+                                   int month) const
+{
+    const QDate from = month == 0 ? QDate(year, 1, 1) : QDate(year, month, 1);
+    const QDate to = month == 0 ? from.addYears(1) : from.addMonths(1);
+    // Numbers are stored as text; they are compared as numbers here, so that "10" is
+    // above "9" whatever the engine's collation.
+    int highest = 0;
+    for (const QSqlRecord &r : m_session.db().rows(
+             QStringLiteral("SELECT DISTINCT NumeroComprobante FROM MOVIMIENTO "
+                            "WHERE Empresa = ? AND Matriz = ? AND TipoComprobante = ? "
+                            "AND Fecha >= ? AND Fecha < ?"),
+             {company.codigo, company.matriz, type, from, to})) {
+        bool ok = false;
+        const int number = r.value(0).toString().trimmed().toInt(&ok);
+        if (ok && number > highest)
+            highest = number;
+    }
+    return highest;
+}
+
+std::optional<VoucherCounters::Refusal>
+VoucherCounters::checkAgainstPosted(const Company &company, int year, const VoucherCounterRow &row,
+                                    int index) const
+{
+    // Only the counter the type numbers from can issue a number twice.
+    if (row.continuo) {
+        const int posted = highestPosted(company, row.codigo, year, 0);
+        if (row.numeroContinuo < posted)
+            return Refusal{index, 0, posted};
+        return std::nullopt;
+    }
+    for (int m = 1; m <= 12; ++m) {
+        const int posted = highestPosted(company, row.codigo, year, m);
+        if (row.meses[size_t(m - 1)] < posted)
+            return Refusal{index, m, posted};
+    }
+    return std::nullopt;
+}
+
+void VoucherCounters::writeRow(const Company &company, int year, const VoucherCounterRow &row)
+{
+    Db &db = m_session.db();
+    QVariantList values;
+    for (int counter : row.meses)
+        values << counter;
+    values << (row.continuo ? 1 : 0) << row.numeroContinuo;
+    QStringList assignments;
+    for (const QString &c : counterColumns().split(QLatin1Char(',')))
+        assignments << c + QStringLiteral(" = ?");
+    // Updating in place takes the row's lock: an approval numbering with this counter right
+    // now finishes first, and its number is then seen by the check that follows.
+    const int updated = db.exec(
+        QStringLiteral("UPDATE CORRCOMPROBANTE SET %1 WHERE CodigoComprobante = ? "
+                       "AND Empresa = ? AND Matriz = ? AND Ano = ?")
+            .arg(assignments.join(QStringLiteral(", "))),
+        values + QVariantList{row.codigo, company.codigo, company.matriz, year});
+    if (updated > 0)
+        return;
+    // The row went away since the grid was read (another workstation saved): write it anew.
+    db.exec(QStringLiteral("INSERT INTO CORRCOMPROBANTE (%1,CodigoComprobante,Empresa,Matriz,Ano) "
+                           "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)")
+                .arg(counterColumns()),
+            values + QVariantList{row.codigo, company.codigo, company.matriz, year});
+}
+
+VoucherCounters::Result VoucherCounters::save(const Company &company, int year,
+                                              const std::vector<VoucherCounterRow> &rows,
+                                              const Progress &progress)
+{
+    m_refusal.reset();
+    if (company.codigo.trimmed().isEmpty() || rows.empty())
+        return Result::NothingToSave;
+    Db &db = m_session.db();
+    Prompter &prompt = m_session.prompt();
+    if (!OptionRights::MayUse(db, m_session.gUsuario, m_node, QStringLiteral("Guardar"))) {
+        prompt.warning(OptionRights::NotAllowedText);
+        return Result::NotAllowed;
+    }
+    try {
+        Transaction tx(db);
+        for (int i = 0; i < int(rows.size()); ++i) {
+            writeRow(company, year, rows[size_t(i)]);
+            m_refusal = checkAgainstPosted(company, year, rows[size_t(i)], i);
+            if (m_refusal)
+                throw CounterRefused{};
+            if (progress)
+                progress(i + 1, int(rows.size()));
+        }
+        tx.commit();
+    } catch (const CounterRefused &) {
+        prompt.warning(BelowPostedText + QString::number(m_refusal->posted));
+        return Result::Refused;
+    } catch (const DbError &e) {
+        prompt.error(QStringLiteral("No se pudieron guardar los correlativos.\n") + e.userText());
+        return Result::Failed;
+    }
+    return Result::Saved;
+}
