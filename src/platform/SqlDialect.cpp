@@ -1,5 +1,7 @@
 #include "platform/SqlDialect.h"
 
+#include <QCryptographicHash>
+
 namespace {
 
 class SqliteDialect final : public SqlDialect
@@ -150,6 +152,14 @@ QStringList SqlDialect::createTable(const TableDef &table) const
                       .arg(table.name, parts.join(QStringLiteral(",\n    ")));
     for (const QStringList &ix : table.indexes) {
         QString indexName = QStringLiteral("IX_%1_%2").arg(table.name, ix.join('_'));
+        // PostgreSQL cuts names at 63 characters, with a notice each time; a long name keeps
+        // its beginning and a digest of the whole, so it stays distinct and quiet.
+        if (indexName.size() > 63)
+            indexName = indexName.left(54) + QLatin1Char('_') +
+                        QString::fromLatin1(
+                            QCryptographicHash::hash(indexName.toUtf8(), QCryptographicHash::Md5)
+                                .toHex()
+                                .left(8));
         statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
                           .arg(indexName, table.name, ix.join(','));
     }

@@ -60,6 +60,23 @@ TEST(SqlDialect, TablesDifferOnlyWhereTheEnginesDo)
     EXPECT_EQ(pg[1], "CREATE INDEX IX_CUENTA_Fecha ON CUENTA (Fecha)");
 }
 
+TEST(SqlDialect, LongIndexNamesFitPostgresAndStayDistinct)
+{
+    TableDef t("MOVIMIENTO_CONSOLIDADO");
+    t.code("EmpresaConsolidacion", 15).code("TipoComprobanteConsolidacion", 3);
+    t.code("NumeroComprobanteConsolidacion", 10);
+    t.index({"EmpresaConsolidacion", "TipoComprobanteConsolidacion", "NumeroComprobanteConsolidacion"})
+        .index({"EmpresaConsolidacion", "TipoComprobanteConsolidacion"});
+    const auto pg = SqlDialect::create(Engine::Postgres)->createTable(t);
+    ASSERT_EQ(pg.size(), 3);
+    const QString first = pg[1].section(' ', 2, 2);
+    const QString second = pg[2].section(' ', 2, 2);
+    EXPECT_LE(first.size(), 63);
+    EXPECT_LE(second.size(), 63);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(first.startsWith("IX_MOVIMIENTO_CONSOLIDADO_EmpresaConsolidacion"));
+}
+
 TEST(SqlDialect, UpsertUpdatesEveryColumnOutsideTheKey)
 {
     const auto d = SqlDialect::create(Engine::Postgres);

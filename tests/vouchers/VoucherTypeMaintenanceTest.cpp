@@ -100,4 +100,29 @@ TEST_F(VoucherTypeTest, TheOpeningBalanceTypeIsNeverListed)
     EXPECT_FALSE(codes.contains("*"));
 }
 
+TEST_F(VoucherTypeTest, DeletingTakesTheCountersAlongAndStopsAtPostedLinesAndSystemTypes)
+{
+    MasterRecord unused = type("D01");
+    MasterRecord posted = type("D02");
+    ASSERT_TRUE(types.save(unused, Mode::New).saved);
+    ASSERT_TRUE(types.save(posted, Mode::New).saved);
+    db().exec("INSERT INTO CUENTACONTABLE (Codigo, Nombre, EsPadre) VALUES ('110101', 'CAJA', 0)");
+    db().exec("INSERT INTO MOVIMIENTO (Empresa, Matriz, TipoComprobante, NumeroComprobante, "
+              "Usuario, Linea, Cuenta, Fecha) VALUES ('001', '001', 'D02', '1', 'ADMIN', 1, "
+              "'110101', ?)",
+              {QDate(2026, 12, 1)});
+
+    EXPECT_TRUE(types.remove("D01"));
+    EXPECT_FALSE(db().exists("SELECT 1 FROM COMPROBANTE WHERE Codigo = 'D01'"));
+    // No line ever used the type, so its counters hold nothing; left behind, they would
+    // stop the code from being created again.
+    EXPECT_FALSE(db().exists("SELECT 1 FROM CORRCOMPROBANTE WHERE CodigoComprobante = 'D01'"));
+    MasterRecord again = type("D01");
+    EXPECT_TRUE(types.save(again, Mode::New).saved);
+    EXPECT_FALSE(types.remove("D02"));
+    EXPECT_FALSE(types.remove("999"));
+    EXPECT_FALSE(types.load("999"));
+    EXPECT_TRUE(db().exists("SELECT 1 FROM COMPROBANTE WHERE Codigo = '999'"));
+}
+
 } // namespace
