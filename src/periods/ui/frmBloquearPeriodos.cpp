@@ -8,39 +8,21 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
-#include <QProgressBar>
 #include <QSpinBox>
 #include <QTableView>
 
 frmBloquearPeriodos::frmBloquearPeriodos(Session &session, const QString &node, QWidget *parent,
                                          QDate today)
-    : ChildWindow(session, node, parent)
+    : YearGridWindow(session, node, parent, (today.isValid() ? today : QDate::currentDate()).year(),
+                     QStringLiteral("SpreadBloquear"))
 {
     setObjectName(QStringLiteral("frmBloquearPeriodos"));
     setWindowTitle(QStringLiteral("Bloquear Periodos"));
 
-    cmbEmpresa = new QComboBox(this);
-    cmbEmpresa->setObjectName(QStringLiteral("cmbEmpresa"));
-    cmbEmpresa->setMinimumWidth(280);
-    txtAno = new QSpinBox(this);
-    txtAno->setObjectName(QStringLiteral("txtAno"));
-    txtAno->setRange(0, 9999);
-    // A year is read once it is complete, not after every digit.
-    txtAno->setKeyboardTracking(false);
-    txtAno->setValue((today.isValid() ? today : QDate::currentDate()).year());
-
     m_model = new PeriodBlockingModel(this);
-    SpreadBloquear = new QTableView(this);
-    SpreadBloquear->setObjectName(QStringLiteral("SpreadBloquear"));
-    SpreadBloquear->setModel(m_model);
-    SpreadBloquear->setSelectionMode(QAbstractItemView::SingleSelection);
-    SpreadBloquear->verticalHeader()->setVisible(false);
-    SpreadBloquear->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    SpreadBloquear->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    setGridModel(m_model);
+    SpreadBloquear = grid();
     SpreadBloquear->setContextMenuPolicy(Qt::CustomContextMenu);
 
     m_menu = new QMenu(this);
@@ -55,25 +37,6 @@ frmBloquearPeriodos::frmBloquearPeriodos(Session &session, const QString &node, 
         connect(a, &QAction::triggered, this, [this, key] { runMenuKey(key, m_menuCell); });
     }
 
-    lblMensaje = new QLabel(this);
-    lblMensaje->setObjectName(QStringLiteral("lblMensaje"));
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setVisible(false);
-
-    auto *head = new QHBoxLayout;
-    head->addWidget(new QLabel(QStringLiteral("Empresa:"), this));
-    head->addWidget(cmbEmpresa);
-    head->addSpacing(16);
-    head->addWidget(new QLabel(QStringLiteral("Año:"), this));
-    head->addWidget(txtAno);
-    head->addStretch(1);
-    body()->addLayout(head);
-    body()->addWidget(SpreadBloquear, 1);
-    auto *foot = new QHBoxLayout;
-    foot->addWidget(lblMensaje);
-    foot->addWidget(ProgressBar1, 1);
-    body()->addLayout(foot);
     resize(1000, 420);
 
     try {
@@ -93,8 +56,7 @@ frmBloquearPeriodos::frmBloquearPeriodos(Session &session, const QString &node, 
     connect(SpreadBloquear, &QWidget::customContextMenuRequested, this,
             &frmBloquearPeriodos::showMenu);
 
-    LoadToolbarOptions();
-    offerSave();
+    finishSetup();
 }
 
 QString frmBloquearPeriodos::chosenHeadOffice() const
@@ -136,19 +98,10 @@ void frmBloquearPeriodos::showMenu(const QPoint &pos)
 
 bool frmBloquearPeriodos::onGuardar()
 {
-    lblMensaje->setText(QStringLiteral("Guardando la información..."));
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(true);
-    auto progress = [this](int done, int total) {
-        ProgressBar1->setMaximum(total);
-        ProgressBar1->setValue(done);
-        ProgressBar1->repaint();
-    };
-    lblMensaje->repaint();
+    const auto progress = beginSaving();
     const auto result = PeriodBlocking(session(), nodeCode())
                             .save(chosenHeadOffice(), txtAno->value(), m_model->rows(), progress);
-    ProgressBar1->setVisible(false);
-    lblMensaje->clear();
+    endSaving();
     if (result != PeriodBlocking::Result::Saved)
         return false;
     loadGrid();
@@ -158,18 +111,4 @@ bool frmBloquearPeriodos::onGuardar()
 void frmBloquearPeriodos::onCancelar()
 {
     loadGrid();
-}
-
-void frmBloquearPeriodos::DespuesDeNavegar(int action)
-{
-    // The grid is always open for changes: saving or discarding keeps the save on offer.
-    if (action == Guardar || action == Cancelar)
-        offerSave();
-}
-
-void frmBloquearPeriodos::offerSave()
-{
-    for (const char *key : {"Guardar", "Cancelar"})
-        if (QAction *a = button(QLatin1String(key)); a && a->isVisible())
-            a->setEnabled(true);
 }

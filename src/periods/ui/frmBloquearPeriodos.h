@@ -1,32 +1,24 @@
 #pragma once
 
-#include "common/ui/ChildWindow.h"
+#include "common/ui/YearGridWindow.h"
 #include "periods/PeriodBlocking.h"
 
 #include <QDate>
 #include <QModelIndex>
 
 class PeriodBlockingModel;
-class QComboBox;
-class QLabel;
 class QMenu;
-class QProgressBar;
-class QSpinBox;
 class QTableView;
 
 // "Bloquear Periodos": which months of a year each company may still post to.
-class frmBloquearPeriodos : public ChildWindow
+class frmBloquearPeriodos : public YearGridWindow
 {
     Q_OBJECT
 public:
     explicit frmBloquearPeriodos(Session &session, const QString &node = PeriodBlocking::NodeCode,
                                  QWidget *parent = nullptr, QDate today = {});
 
-    QComboBox *cmbEmpresa = nullptr;
-    QSpinBox *txtAno = nullptr; // the year with its up/down control
     QTableView *SpreadBloquear = nullptr;
-    QLabel *lblMensaje = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
 
     PeriodBlockingModel *model() const { return m_model; }
     // The head office chosen; PeriodBlocking::AllCompanies for every company.
@@ -41,10 +33,8 @@ public slots:
 protected:
     bool onGuardar() override;
     void onCancelar() override;
-    void DespuesDeNavegar(int action) override;
 
 private:
-    void offerSave();
     void showMenu(const QPoint &pos);
 
     PeriodBlockingModel *m_model = nullptr;

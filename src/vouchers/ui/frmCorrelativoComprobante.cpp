@@ -5,64 +5,27 @@
 #include "platform/DbError.h"
 #include "vouchers/VoucherCounterModel.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
 
 frmCorrelativoComprobante::frmCorrelativoComprobante(Session &session, const QString &node,
                                                      QWidget *parent, QDate today)
-    : ChildWindow(session, node, parent)
+    : YearGridWindow(session, node, parent,
+                     session.gAno > 0 ? session.gAno
+                                      : (today.isValid() ? today : QDate::currentDate()).year(),
+                     QStringLiteral("SpreadCorrelativo"))
 {
     setObjectName(QStringLiteral("frmCorrelativoComprobante"));
     setWindowTitle(QStringLiteral("Correlativos de Comprobantes"));
 
-    cmbEmpresa = new QComboBox(this);
-    cmbEmpresa->setObjectName(QStringLiteral("cmbEmpresa"));
-    cmbEmpresa->setMinimumWidth(320);
-    txtAno = new QSpinBox(this);
-    txtAno->setObjectName(QStringLiteral("txtAno"));
-    txtAno->setRange(1900, 9999);
-    // A year is read once it is complete, not after every digit.
-    txtAno->setKeyboardTracking(false);
-    txtAno->setValue(session.gAno > 0 ? session.gAno
-                                      : (today.isValid() ? today : QDate::currentDate()).year());
-
     m_model = new VoucherCounterModel(this);
-    SpreadCorrelativo = new QTableView(this);
-    SpreadCorrelativo->setObjectName(QStringLiteral("SpreadCorrelativo"));
-    SpreadCorrelativo->setModel(m_model);
-    SpreadCorrelativo->setSelectionMode(QAbstractItemView::SingleSelection);
+    setGridModel(m_model);
+    SpreadCorrelativo = grid();
     SpreadCorrelativo->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    SpreadCorrelativo->verticalHeader()->setVisible(false);
-    SpreadCorrelativo->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    SpreadCorrelativo->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-
-    lblMensaje = new QLabel(this);
-    lblMensaje->setObjectName(QStringLiteral("lblMensaje"));
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setVisible(false);
-
-    auto *head = new QHBoxLayout;
-    head->addWidget(new QLabel(QStringLiteral("Empresa:"), this));
-    head->addWidget(cmbEmpresa);
-    head->addSpacing(16);
-    head->addWidget(new QLabel(QStringLiteral("Año:"), this));
-    head->addWidget(txtAno);
-    head->addStretch(1);
-    body()->addLayout(head);
-    body()->addWidget(SpreadCorrelativo, 1);
-    auto *foot = new QHBoxLayout;
-    foot->addWidget(lblMensaje);
-    foot->addWidget(ProgressBar1, 1);
-    body()->addLayout(foot);
     resize(1100, 420);
 
     try {
@@ -83,8 +46,7 @@ frmCorrelativoComprobante::frmCorrelativoComprobante(Session &session, const QSt
             &frmCorrelativoComprobante::choiceChanged);
     connect(txtAno, &QSpinBox::valueChanged, this, &frmCorrelativoComprobante::choiceChanged);
 
-    LoadToolbarOptions();
-    offerSave();
+    finishSetup();
 }
 
 VoucherCounters::Company frmCorrelativoComprobante::chosenCompany() const
@@ -131,21 +93,11 @@ bool frmCorrelativoComprobante::onGuardar()
     if (QWidget *focus = QApplication::focusWidget();
         focus && SpreadCorrelativo->viewport()->isAncestorOf(focus))
         SpreadCorrelativo->setFocus();
-    lblMensaje->setText(QStringLiteral("Guardando la información..."));
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(true);
-    lblMensaje->repaint();
+    const auto progress = beginSaving();
     VoucherCounters counters(session(), nodeCode());
-    const auto result =
-        counters.save(chosenCompany(), txtAno->value(), m_model->rows(),
-                      [this](int done, int total) {
-                          ProgressBar1->setMaximum(total);
-                          ProgressBar1->setValue(done);
-                          ProgressBar1->repaint();
-                      });
-    ProgressBar1->setVisible(false);
+    const auto result = counters.save(chosenCompany(), txtAno->value(), m_model->rows(), progress);
+    endSaving();
     if (result != VoucherCounters::Result::Saved) {
-        lblMensaje->clear();
         // What was typed stays; the counter that was refused is put in front of the user.
         if (const auto &refusal = counters.refusal()) {
             const QModelIndex cell = m_model->counterIndex(refusal->row, refusal->month);
@@ -162,18 +114,4 @@ bool frmCorrelativoComprobante::onGuardar()
 void frmCorrelativoComprobante::onCancelar()
 {
     loadGrid();
-}
-
-void frmCorrelativoComprobante::DespuesDeNavegar(int action)
-{
-    // The grid is always open for changes: saving or discarding keeps the save on offer.
-    if (action == Guardar || action == Cancelar)
-        offerSave();
-}
-
-void frmCorrelativoComprobante::offerSave()
-{
-    for (const char *key : {"Guardar", "Cancelar"})
-        if (QAction *a = button(QLatin1String(key)); a && a->isVisible())
-            a->setEnabled(true);
 }

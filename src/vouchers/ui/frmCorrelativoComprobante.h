@@ -1,20 +1,16 @@
 #pragma once
 
-#include "common/ui/ChildWindow.h"
+#include "common/ui/YearGridWindow.h"
 #include "vouchers/VoucherCounters.h"
 
 #include <QDate>
 
-class QComboBox;
-class QLabel;
-class QProgressBar;
-class QSpinBox;
 class QTableView;
 class VoucherCounterModel;
 
 // "Correlativos de Comprobantes": the last number each voucher type issued, per month or
 // continuously, for one company and year.
-class frmCorrelativoComprobante : public ChildWindow
+class frmCorrelativoComprobante : public YearGridWindow
 {
     Q_OBJECT
 public:
@@ -22,11 +18,7 @@ public:
                                        const QString &node = VoucherCounters::NodeCode,
                                        QWidget *parent = nullptr, QDate today = {});
 
-    QComboBox *cmbEmpresa = nullptr;
-    QSpinBox *txtAno = nullptr; // the year with its up/down control
     QTableView *SpreadCorrelativo = nullptr;
-    QLabel *lblMensaje = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
 
     VoucherCounterModel *model() const { return m_model; }
     // The company chosen; empty codes when there is none.
@@ -38,13 +30,11 @@ public slots:
 protected:
     bool onGuardar() override;
     void onCancelar() override;
-    void DespuesDeNavegar(int action) override;
 
 private:
     // Asked before the company or year changes under unsaved counters; puts the old choice
     // back when the user keeps them.
     void choiceChanged();
-    void offerSave();
 
     VoucherCounterModel *m_model = nullptr;
     std::vector<VoucherCounters::Company> m_companies;
