@@ -42,6 +42,10 @@ public:
     {
         return QStringLiteral("date(%1, (%2) || ' days')").arg(dateExpr, daysExpr);
     }
+    QString monthOf(const QString &dateExpr) const override
+    {
+        return QStringLiteral("CAST(strftime('%m', %1) AS INTEGER)").arg(dateExpr);
+    }
     QString likeOperator() const override { return QStringLiteral("LIKE"); }
     QString forUpdate() const override { return {}; }
 };
@@ -82,6 +86,10 @@ public:
     QString addDays(const QString &dateExpr, const QString &daysExpr) const override
     {
         return QStringLiteral("(CAST(%1 AS DATE) + CAST(%2 AS INTEGER))").arg(dateExpr, daysExpr);
+    }
+    QString monthOf(const QString &dateExpr) const override
+    {
+        return QStringLiteral("CAST(EXTRACT(MONTH FROM %1) AS INTEGER)").arg(dateExpr);
     }
     QString likeOperator() const override { return QStringLiteral("ILIKE"); }
     QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }

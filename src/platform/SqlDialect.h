@@ -23,6 +23,8 @@ public:
     virtual QString beginTransaction() const = 0;
     // `dateExpr` plus `daysExpr` days, as a date.
     virtual QString addDays(const QString &dateExpr, const QString &daysExpr) const = 0;
+    // The month (1-12) of a date, as an integer expression.
+    virtual QString monthOf(const QString &dateExpr) const = 0;
     // Case-insensitive LIKE operator.
     virtual QString likeOperator() const = 0;
     // Row lock on a SELECT; SQLite's immediate transactions already hold the write lock.

@@ -8,6 +8,7 @@
 #include "platform/Transaction.h"
 
 #include <QDate>
+#include <algorithm>
 
 namespace {
 // Thrown inside the save's transaction to roll it back when a counter is refused.
@@ -61,45 +62,51 @@ std::vector<VoucherCounterRow> VoucherCounters::load(const Company &company, int
     return result;
 }
 
-int VoucherCounters::highestPosted(const Company &company, const QString &type, int year,
-                                   int month) const
+VoucherCounters::PostedNumbers VoucherCounters::highestPosted(const Company &company,
+                                                            int year) const
 {
-    const QDate from = month == 0 ? QDate(year, 1, 1) : QDate(year, month, 1);
-    const QDate to = month == 0 ? from.addYears(1) : from.addMonths(1);
-    // Numbers are stored as text; they are compared as numbers here, so that "10" is
-    // above "9" whatever the engine's collation.
-    int highest = 0;
-    for (const QSqlRecord &r : m_session.db().rows(
-             QStringLiteral("SELECT DISTINCT NumeroComprobante FROM MOVIMIENTO "
-                            "WHERE Empresa = ? AND Matriz = ? AND TipoComprobante = ? "
-                            "AND Fecha >= ? AND Fecha < ?"),
-             {company.codigo, company.matriz, type, from, to})) {
+    Db &db = m_session.db();
+    const QDate from(year, 1, 1);
+    const QString month = db.dialect().monthOf(QStringLiteral("Fecha"));
+    // Numbers are stored as text; they are compared as numbers here, so that "10" is above
+    // "9" whatever the engine's collation, and the markers of lines outside any voucher
+    // ("-") drop out.
+    PostedNumbers highest;
+    for (const QSqlRecord &r :
+         db.rows(QStringLiteral("SELECT DISTINCT TipoComprobante, %1, NumeroComprobante "
+                                "FROM MOVIMIENTO WHERE Empresa = ? AND Matriz = ? "
+                                "AND Fecha >= ? AND Fecha < ?")
+                     .arg(month),
+                 {company.codigo, company.matriz, from, from.addYears(1)})) {
         bool ok = false;
-        const int number = r.value(0).toString().trimmed().toInt(&ok);
-        if (ok && number > highest)
-            highest = number;
+        const int number = r.value(2).toString().trimmed().toInt(&ok);
+        const int m = r.value(1).toInt();
+        if (!ok || m < 1 || m > 12)
+            continue;
+        std::array<int, 13> &type = highest[r.value(0).toString()];
+        type[0] = std::max(type[0], number);
+        type[size_t(m)] = std::max(type[size_t(m)], number);
     }
     return highest;
 }
 
-std::optional<VoucherCounters::Refusal>
-VoucherCounters::checkAgainstPosted(const Company &company, int year, const VoucherCounterRow &row,
-                                    int index) const
+namespace {
+// The first counter of `row` that would issue a number already posted. Only the counter the
+// type numbers from can do that: the continuous one, or each month's.
+std::optional<VoucherCounters::Refusal> checkAgainstPosted(const VoucherCounterRow &row, int index,
+                                                           const std::array<int, 13> &posted)
 {
-    // Only the counter the type numbers from can issue a number twice.
     if (row.continuo) {
-        const int posted = highestPosted(company, row.codigo, year, 0);
-        if (row.numeroContinuo < posted)
-            return Refusal{index, 0, posted};
+        if (row.numeroContinuo < posted[0])
+            return VoucherCounters::Refusal{index, 0, posted[0]};
         return std::nullopt;
     }
-    for (int m = 1; m <= 12; ++m) {
-        const int posted = highestPosted(company, row.codigo, year, m);
-        if (row.meses[size_t(m - 1)] < posted)
-            return Refusal{index, m, posted};
-    }
+    for (int m = 1; m <= 12; ++m)
+        if (row.meses[size_t(m - 1)] < posted[size_t(m)])
+            return VoucherCounters::Refusal{index, m, posted[size_t(m)]};
     return std::nullopt;
 }
+} // namespace
 
 void VoucherCounters::writeRow(const Company &company, int year, const VoucherCounterRow &row)
 {
@@ -112,7 +119,7 @@ void VoucherCounters::writeRow(const Company &company, int year, const VoucherCo
     for (const QString &c : counterColumns().split(QLatin1Char(',')))
         assignments << c + QStringLiteral(" = ?");
     // Updating in place takes the row's lock: an approval numbering with this counter right
-    // now finishes first, and its number is then seen by the check that follows.
+    // now finishes first, and its number is then seen by the check that follows the writes.
     const int updated = db.exec(
         QStringLiteral("UPDATE CORRCOMPROBANTE SET %1 WHERE CodigoComprobante = ? "
                        "AND Empresa = ? AND Matriz = ? AND Ano = ?")
@@ -144,12 +151,14 @@ VoucherCounters::Result VoucherCounters::save(const Company &company, int year,
         Transaction tx(db);
         for (int i = 0; i < int(rows.size()); ++i) {
             writeRow(company, year, rows[size_t(i)]);
-            m_refusal = checkAgainstPosted(company, year, rows[size_t(i)], i);
-            if (m_refusal)
-                throw CounterRefused{};
             if (progress)
                 progress(i + 1, int(rows.size()));
         }
+        const PostedNumbers posted = highestPosted(company, year);
+        for (int i = 0; i < int(rows.size()) && !m_refusal; ++i)
+            m_refusal = checkAgainstPosted(rows[size_t(i)], i, posted.value(rows[size_t(i)].codigo));
+        if (m_refusal)
+            throw CounterRefused{};
         tx.commit();
     } catch (const CounterRefused &) {
         prompt.warning(BelowPostedText + QString::number(m_refusal->posted));

@@ -2,6 +2,7 @@
 
 #include "vouchers/VoucherCounterRow.h"
 
+#include <QHash>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -56,14 +57,13 @@ public:
                 const Progress &progress = {});
     const std::optional<Refusal> &refusal() const { return m_refusal; }
 
-    // Highest voucher number posted with `type` for the company in `month` of `year`, or in
-    // the whole year when `month` is 0; 0 when there is none.
-    int highestPosted(const Company &company, const QString &type, int year, int month) const;
+    // Highest voucher number posted by each type for the company in `year`: [0] over the whole
+    // year, [1] to [12] in each month; 0 where there is none.
+    using PostedNumbers = QHash<QString, std::array<int, 13>>;
+    PostedNumbers highestPosted(const Company &company, int year) const;
 
 private:
     void writeRow(const Company &company, int year, const VoucherCounterRow &row);
-    std::optional<Refusal> checkAgainstPosted(const Company &company, int year,
-                                              const VoucherCounterRow &row, int index) const;
 
     Session &m_session;
     QString m_node;
