@@ -2,7 +2,6 @@
 
 #include "app/WindowRegistry.h"
 #include "common/Session.h"
-#include "shell/Connector.h"
 #include "common/ui/frmCalculadora.h"
 #include "ledger/accounts/ui/frmCuentaContable.h"
 #include "ledger/accounts/ui/frmCuentaContableLinea.h"
@@ -14,10 +13,9 @@
 #include "ledger/masterdata/ui/frmDocumento.h"
 #include "ledger/masterdata/ui/frmTercero.h"
 #include "periods/ui/frmBloquearPeriodos.h"
-#include "vouchers/ui/frmComprobante.h"
-#include "vouchers/ui/frmCorrelativoComprobante.h"
 #include "periods/ui/frmCambiarPeriodo.h"
 #include "periods/ui/frmGenerarPeriodo.h"
+#include "shell/Connector.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
 #include "shell/admin/ui/FrmUsuario.h"
 #include "shell/admin/ui/frmCrearEmpresa.h"
@@ -26,9 +24,11 @@
 #include "shell/ui/FrmSistema.h"
 #include "shell/ui/frmCambiarClave.h"
 #include "shell/ui/frmCerrarSesiones.h"
-#include "shell/ui/frmSeleccionarEmpresa.h"
 #include "shell/ui/frmConfRutaReporte.h"
 #include "shell/ui/frmConfServidor.h"
+#include "shell/ui/frmSeleccionarEmpresa.h"
+#include "vouchers/ui/frmComprobante.h"
+#include "vouchers/ui/frmCorrelativoComprobante.h"
 
 #include <QWidget>
 
@@ -44,17 +44,14 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     });
     registry.add(QStringLiteral("frmCalculadora"),
                  [](const QString &) -> QWidget * { return new frmCalculadora; });
-    registry.add(QStringLiteral("FrmEstructura"), [s](const QString &node) -> QWidget * {
-        return new FrmEstructura(*s, node);
-    });
+    registry.add(QStringLiteral("FrmEstructura"),
+                 [s](const QString &node) -> QWidget * { return new FrmEstructura(*s, node); });
     registry.add(QStringLiteral("FrmSistema"),
                  [s](const QString &node) -> QWidget * { return new FrmSistema(*s, node); });
-    registry.add(QStringLiteral("frmSeleccionarEmpresa"), [s](const QString &) -> QWidget * {
-        return new frmSeleccionarEmpresa(*s);
-    });
-    registry.add(QStringLiteral("frmGenerarPeriodo"), [s](const QString &node) -> QWidget * {
-        return new frmGenerarPeriodo(*s, node);
-    });
+    registry.add(QStringLiteral("frmSeleccionarEmpresa"),
+                 [s](const QString &) -> QWidget * { return new frmSeleccionarEmpresa(*s); });
+    registry.add(QStringLiteral("frmGenerarPeriodo"),
+                 [s](const QString &node) -> QWidget * { return new frmGenerarPeriodo(*s, node); });
     registry.add(QStringLiteral("frmBloquearPeriodos"), [s](const QString &node) -> QWidget * {
         return new frmBloquearPeriodos(*s, node);
     });
@@ -67,17 +64,15 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
                  [s](const QString &node) -> QWidget * { return new FrmUsuario(*s, node); });
     registry.add(QStringLiteral("FrmGrupoUsuario"),
                  [s](const QString &node) -> QWidget * { return new FrmGrupoUsuario(*s, node); });
-    registry.add(QStringLiteral("frmEmpresaUsuario"), [s](const QString &node) -> QWidget * {
-        return new frmEmpresaUsuario(*s, node);
-    });
+    registry.add(QStringLiteral("frmEmpresaUsuario"),
+                 [s](const QString &node) -> QWidget * { return new frmEmpresaUsuario(*s, node); });
     registry.add(QStringLiteral("frmCrearEmpresa"),
                  [s](const QString &node) -> QWidget * { return new frmCrearEmpresa(*s, node); });
     // Parameters and chart of accounts
     registry.add(QStringLiteral("frmParametros"),
                  [s](const QString &node) -> QWidget * { return new frmParametros(*s, node); });
-    registry.add(QStringLiteral("frmCuentaContable"), [s](const QString &node) -> QWidget * {
-        return new frmCuentaContable(*s, node);
-    });
+    registry.add(QStringLiteral("frmCuentaContable"),
+                 [s](const QString &node) -> QWidget * { return new frmCuentaContable(*s, node); });
     registry.add(QStringLiteral("frmCuentaContableLinea"), [s](const QString &node) -> QWidget * {
         return new frmCuentaContableLinea(*s, node);
     });
@@ -97,9 +92,9 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     });
     registry.add(QStringLiteral("frmComprobante"),
                  [s](const QString &node) -> QWidget * { return new frmComprobante(*s, node); });
-    registry.add(QStringLiteral("frmCorrelativoComprobante"), [s](const QString &node) -> QWidget * {
-        return new frmCorrelativoComprobante(*s, node);
-    });
+    registry.add(
+        QStringLiteral("frmCorrelativoComprobante"),
+        [s](const QString &node) -> QWidget * { return new frmCorrelativoComprobante(*s, node); });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
 }

@@ -63,7 +63,7 @@ std::vector<VoucherCounterRow> VoucherCounters::load(const Company &company, int
 }
 
 VoucherCounters::PostedNumbers VoucherCounters::highestPosted(const Company &company,
-                                                            int year) const
+                                                              int year) const
 {
     Db &db = m_session.db();
     const QDate from(year, 1, 1);
@@ -120,11 +120,11 @@ void VoucherCounters::writeRow(const Company &company, int year, const VoucherCo
         assignments << c + QStringLiteral(" = ?");
     // Updating in place takes the row's lock: an approval numbering with this counter right
     // now finishes first, and its number is then seen by the check that follows the writes.
-    const int updated = db.exec(
-        QStringLiteral("UPDATE CORRCOMPROBANTE SET %1 WHERE CodigoComprobante = ? "
-                       "AND Empresa = ? AND Matriz = ? AND Ano = ?")
-            .arg(assignments.join(QStringLiteral(", "))),
-        values + QVariantList{row.codigo, company.codigo, company.matriz, year});
+    const int updated =
+        db.exec(QStringLiteral("UPDATE CORRCOMPROBANTE SET %1 WHERE CodigoComprobante = ? "
+                               "AND Empresa = ? AND Matriz = ? AND Ano = ?")
+                    .arg(assignments.join(QStringLiteral(", "))),
+                values + QVariantList{row.codigo, company.codigo, company.matriz, year});
     if (updated > 0)
         return;
     // The row went away since the grid was read (another workstation saved): write it anew.
@@ -156,7 +156,8 @@ VoucherCounters::Result VoucherCounters::save(const Company &company, int year,
         }
         const PostedNumbers posted = highestPosted(company, year);
         for (int i = 0; i < int(rows.size()) && !m_refusal; ++i)
-            m_refusal = checkAgainstPosted(rows[size_t(i)], i, posted.value(rows[size_t(i)].codigo));
+            m_refusal =
+                checkAgainstPosted(rows[size_t(i)], i, posted.value(rows[size_t(i)].codigo));
         if (m_refusal)
             throw CounterRefused{};
         tx.commit();

@@ -18,8 +18,7 @@ const UniqueFlag uniqueFlags[] = {
 };
 } // namespace
 
-VoucherTypeMaintenance::VoucherTypeMaintenance(Session &session, const QString &node,
-                                               QDate today)
+VoucherTypeMaintenance::VoucherTypeMaintenance(Session &session, const QString &node, QDate today)
     : TableMaintenance(session, Description(node))
     , m_today(today)
 {
@@ -77,7 +76,7 @@ std::optional<QString> VoucherTypeMaintenance::checkRules(MasterRecord &record, 
                             .arg(column),
                         {code})) {
             refuse(QString::fromUtf8(f.message));
-            record.set(column, 0);  // the window clears the box
+            record.set(column, 0); // the window clears the box
             return column;
         }
     }

@@ -5,6 +5,8 @@
 #include "common/Session.h"
 #include "common/grid/ui/CatalogWindowPicker.h"
 #include "common/ui/ChildWindow.h"
+#include "periods/PeriodChange.h"
+#include "periods/ui/frmCambiarPeriodo.h"
 #include "platform/Db.h"
 #include "platform/SettingsStore.h"
 #include "shell/CompanySelection.h"
@@ -13,8 +15,6 @@
 #include "shell/LoginService.h"
 #include "shell/ServerSetup.h"
 #include "shell/ui/frmPrincipal.h"
-#include "periods/PeriodChange.h"
-#include "periods/ui/frmCambiarPeriodo.h"
 #include "support/Fixtures.h"
 #include "support/Printers.h"
 #include "support/Screenshot.h"
@@ -60,9 +60,8 @@ protected:
 TEST_F(Walkthrough, BookkeeperGetsHisBranchAPeriodAndOnlyHisButtons)
 {
     frmPrincipal main(session, connector, settings, prompter);
-    main.setWindowFactory([this](const QString &form, const QString &node) {
-        return windows.create(form, node);
-    });
+    main.setWindowFactory(
+        [this](const QString &form, const QString &node) { return windows.create(form, node); });
     session.host = &main;
     main.show();
 
@@ -90,8 +89,7 @@ TEST_F(Walkthrough, BookkeeperGetsHisBranchAPeriodAndOnlyHisButtons)
     EXPECT_EQ(session.gEmpresa, "J-30123456-8");
     EXPECT_EQ(session.gMatriz, "J-30123456-7");
     EXPECT_EQ(session.gMes, 2);
-    EXPECT_EQ(main.windowTitle(),
-              "Valdoria   Sucursal : ANDINA VALENCIA - COMERCIAL ANDINA C.A.");
+    EXPECT_EQ(main.windowTitle(), "Valdoria   Sucursal : ANDINA VALENCIA - COMERCIAL ANDINA C.A.");
     EXPECT_TRUE(main.panelUsuario()->text().contains("PROCESA: Febrero/2026"));
 
     // Only the granted entries are usable, and the window shows only the granted button.

@@ -65,7 +65,8 @@ TEST(SqlDialect, LongIndexNamesFitPostgresAndStayDistinct)
     TableDef t("MOVIMIENTO_CONSOLIDADO");
     t.code("EmpresaConsolidacion", 15).code("TipoComprobanteConsolidacion", 3);
     t.code("NumeroComprobanteConsolidacion", 10);
-    t.index({"EmpresaConsolidacion", "TipoComprobanteConsolidacion", "NumeroComprobanteConsolidacion"})
+    t.index(
+         {"EmpresaConsolidacion", "TipoComprobanteConsolidacion", "NumeroComprobanteConsolidacion"})
         .index({"EmpresaConsolidacion", "TipoComprobanteConsolidacion"});
     const auto pg = SqlDialect::create(Engine::Postgres)->createTable(t);
     ASSERT_EQ(pg.size(), 3);

@@ -1,3 +1,4 @@
+#include "vouchers/VoucherCounters.h"
 #include "common/OptionRights.h"
 #include "common/Session.h"
 #include "platform/Db.h"
@@ -6,7 +7,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestDatabase.h"
 #include "vouchers/VoucherCounterModel.h"
-#include "vouchers/VoucherCounters.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
@@ -23,7 +23,8 @@ protected:
         Fixtures::addCompany(db(), "001", "COMERCIAL ANDINA C.A.");
         Fixtures::addCompany(db(), "002", "ANDINA VALENCIA", "001");
         Fixtures::addUser(db(), "ANA", "x", {"SISTEMAS"});
-        db().exec("INSERT INTO CUENTACONTABLE (Codigo, Nombre, EsPadre) VALUES ('110101', 'CAJA', 0)");
+        db().exec(
+            "INSERT INTO CUENTACONTABLE (Codigo, Nombre, EsPadre) VALUES ('110101', 'CAJA', 0)");
         for (const auto &[code, name] : {std::pair{"001", "DIARIO"}, {"002", "EGRESOS"}})
             db().exec("INSERT INTO COMPROBANTE (Codigo, Nombre, Status) VALUES (?, ?, 1)",
                       {code, name});
@@ -45,9 +46,10 @@ protected:
     }
     void posted(const QString &type, const QString &number, QDate date)
     {
-        db().exec("INSERT INTO MOVIMIENTO (Empresa, Matriz, TipoComprobante, NumeroComprobante, "
-                  "Usuario, Linea, Cuenta, Fecha) VALUES ('001', '001', ?, ?, 'ANA', 1, '110101', ?)",
-                  {type, number, date});
+        db().exec(
+            "INSERT INTO MOVIMIENTO (Empresa, Matriz, TipoComprobante, NumeroComprobante, "
+            "Usuario, Linea, Cuenta, Fecha) VALUES ('001', '001', ?, ?, 'ANA', 1, '110101', ?)",
+            {type, number, date});
     }
     QString storedCounters(const QString &type)
     {
@@ -114,8 +116,8 @@ TEST_F(VoucherCountersTest, ACounterBelowAPostedNumberIsRefusedAndNothingIsWritt
     posted("002", "10", QDate(2026, 2, 1));
     posted("002", "40", QDate(2026, 3, 1)); // the next month is not February's business
     auto rows = counters.load(headOffice, 2026);
-    rows[0].meses[0] = 4;  // written first, and rolled back with the rest
-    rows[1].meses[1] = 9;  // "10" is above "9" as a number, not as text
+    rows[0].meses[0] = 4; // written first, and rolled back with the rest
+    rows[1].meses[1] = 9; // "10" is above "9" as a number, not as text
     rows[1].meses[2] = 40;
     EXPECT_EQ(counters.save(headOffice, 2026, rows), Result::Refused);
     EXPECT_EQ(prompter.lastText(),

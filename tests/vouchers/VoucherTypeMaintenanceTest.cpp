@@ -1,3 +1,4 @@
+#include "vouchers/VoucherTypeMaintenance.h"
 #include "common/Session.h"
 #include "ledger/masterdata/MasterRecord.h"
 #include "platform/Db.h"
@@ -5,7 +6,6 @@
 #include "support/Printers.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestDatabase.h"
-#include "vouchers/VoucherTypeMaintenance.h"
 
 #include <gtest/gtest.h>
 
@@ -58,9 +58,9 @@ TEST_F(VoucherTypeTest, ANewTypeGetsZeroCountersForEveryCompanyInTheCalendarYear
 
     r.set("Nombre", "DIARIO");
     ASSERT_TRUE(types.save(r, Mode::Modify).saved);
-    EXPECT_EQ(db().scalar("SELECT COUNT(*) FROM CORRCOMPROBANTE WHERE CodigoComprobante = 'D01'")
-                  .toInt(),
-              2);
+    EXPECT_EQ(
+        db().scalar("SELECT COUNT(*) FROM CORRCOMPROBANTE WHERE CodigoComprobante = 'D01'").toInt(),
+        2);
 }
 
 TEST_F(VoucherTypeTest, ASecondControlTypeIsRefusedAndItsBoxCleared)
@@ -74,7 +74,8 @@ TEST_F(VoucherTypeTest, ASecondControlTypeIsRefusedAndItsBoxCleared)
     EXPECT_EQ(prompter.lastText(), "¡Existe un comprobante de consolidación!");
     EXPECT_FALSE(second.flag("Consolidacion"));
     EXPECT_FALSE(db().exists("SELECT 1 FROM COMPROBANTE WHERE Codigo = 'C02'"));
-    EXPECT_TRUE(db().exists("SELECT 1 FROM COMPROBANTE WHERE Codigo = 'C01' AND Consolidacion = 1"));
+    EXPECT_TRUE(
+        db().exists("SELECT 1 FROM COMPROBANTE WHERE Codigo = 'C01' AND Consolidacion = 1"));
 
     // The checks run in their order: inflation before depreciation.
     MasterRecord a = type("A01", "AjustePorInflacion");

@@ -34,7 +34,8 @@ protected:
         Fixtures::addCompany(db(), "001", "COMERCIAL ANDINA C.A.");
         Fixtures::addCompany(db(), "002", "ANDINA VALENCIA", "001");
         Fixtures::addUser(db(), "ANA", "x", {"SISTEMAS"});
-        db().exec("INSERT INTO CUENTACONTABLE (Codigo, Nombre, EsPadre) VALUES ('110101', 'CAJA', 0)");
+        db().exec(
+            "INSERT INTO CUENTACONTABLE (Codigo, Nombre, EsPadre) VALUES ('110101', 'CAJA', 0)");
         db().exec("INSERT INTO COMPROBANTE (Codigo, Nombre, Status, Consolidacion) "
                   "VALUES ('001', 'DIARIO', 1, 0), ('002', 'CONSOLIDACION', 1, 1)");
         for (const char *type : {"999", "001", "002"})
@@ -60,9 +61,10 @@ protected:
     }
     int storedJanuary(const QString &type)
     {
-        return db().scalar("SELECT Enero FROM CORRCOMPROBANTE WHERE CodigoComprobante = ? "
-                           "AND Empresa = '001' AND Ano = 2026",
-                           {type})
+        return db()
+            .scalar("SELECT Enero FROM CORRCOMPROBANTE WHERE CodigoComprobante = ? "
+                    "AND Empresa = '001' AND Ano = 2026",
+                    {type})
             .toInt();
     }
 
@@ -93,9 +95,9 @@ TEST_F(VoucherWindows, TypesWindowListsRefusesASecondConsolidationTypeAndPrints)
     EXPECT_FALSE(form.checkBox("Consolidacion")->isChecked());
     EXPECT_EQ(form.lineEdit("Nombre")->text(), "CONSOLIDACION 2");
     window.ToolbarAction("Guardar");
-    EXPECT_EQ(db().scalar("SELECT COUNT(*) FROM CORRCOMPROBANTE WHERE CodigoComprobante = 'C03'")
-                  .toInt(),
-              2);
+    EXPECT_EQ(
+        db().scalar("SELECT COUNT(*) FROM CORRCOMPROBANTE WHERE CodigoComprobante = 'C03'").toInt(),
+        2);
 
     window.ToolbarAction("Imprimir");
     ASSERT_EQ(output.requests.size(), 1u) << prompter.texts().join(" / ").toStdString();
