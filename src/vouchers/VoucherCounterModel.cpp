@@ -61,8 +61,9 @@ QVariant VoucherCounterModel::data(const QModelIndex &index, int role) const
         return row.codigo;
     if (column == 1)
         return row.nombre;
+    // Edited as text, so the cell gets a plain line editor rather than a spin box.
     if (const int *counter = counterOf(row, column))
-        return *counter;
+        return role == Qt::EditRole ? QVariant(QString::number(*counter)) : QVariant(*counter);
     return {};
 }
 

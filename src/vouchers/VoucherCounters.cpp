@@ -28,6 +28,12 @@ VoucherCounters::VoucherCounters(Session &session, QString node)
 {
 }
 
+QString VoucherCounters::Company::caption() const
+{
+    const QString office = matriz == codigo ? QString() : QStringLiteral(" (%1)").arg(matriz);
+    return codigo + office + QStringLiteral(" - ") + nombre;
+}
+
 std::vector<VoucherCounters::Company> VoucherCounters::companies() const
 {
     std::vector<Company> list;

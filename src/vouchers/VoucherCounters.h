@@ -26,8 +26,8 @@ public:
         QString codigo;
         QString matriz;
         QString nombre;
-        // How the list names it: code and head office run together.
-        QString key() const { return codigo + matriz; }
+        // How the list names it: the code, with its head office's for a branch, and the name.
+        QString caption() const;
     };
 
     // Where a save was refused: the grid row, the month (1-12, or 0 for the continuous

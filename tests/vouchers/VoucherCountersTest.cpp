@@ -74,7 +74,8 @@ TEST_F(VoucherCountersTest, ListsTheCompaniesAndTheTypesCountedThatYear)
 {
     const auto companies = counters.companies();
     ASSERT_EQ(companies.size(), 2u);
-    EXPECT_EQ(companies[1].key(), "002001");
+    EXPECT_EQ(companies[0].caption(), "001 - COMERCIAL ANDINA C.A.");
+    EXPECT_EQ(companies[1].caption(), "002 (001) - ANDINA VALENCIA");
 
     auto rows = counters.load(headOffice, 2026);
     QStringList codes;

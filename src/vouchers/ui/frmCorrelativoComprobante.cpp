@@ -2,11 +2,13 @@
 
 #include "common/Prompter.h"
 #include "common/Session.h"
+#include "common/ui/WholeNumberDelegate.h"
 #include "platform/DbError.h"
 #include "vouchers/VoucherCounterModel.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -26,7 +28,11 @@ frmCorrelativoComprobante::frmCorrelativoComprobante(Session &session, const QSt
     setGridModel(m_model);
     SpreadCorrelativo = grid();
     SpreadCorrelativo->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    resize(1100, 420);
+    SpreadCorrelativo->setItemDelegate(new WholeNumberDelegate(SpreadCorrelativo));
+    // Sixteen columns do not fit a window: names are shown whole and the grid scrolls.
+    SpreadCorrelativo->setWordWrap(false);
+    SpreadCorrelativo->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    resize(980, 420);
 
     try {
         m_companies = VoucherCounters(session, node).companies();
@@ -34,7 +40,7 @@ frmCorrelativoComprobante::frmCorrelativoComprobante(Session &session, const QSt
         for (const auto &company : m_companies) {
             if (company.codigo == session.gEmpresa && company.matriz == session.gMatriz)
                 own = cmbEmpresa->count();
-            cmbEmpresa->addItem(company.key() + QStringLiteral(" - ") + company.nombre);
+            cmbEmpresa->addItem(company.caption());
         }
         cmbEmpresa->setCurrentIndex(own >= 0 ? own : 0);
         loadGrid();
