@@ -137,8 +137,9 @@ TEST_F(Walkthrough, EveryWindowTheMenuNamesOpensForTheAdministrator)
         ASSERT_NE(w, nullptr) << form.toStdString();
         w->show();
         EXPECT_TRUE(w->isVisible()) << form.toStdString();
-        if (auto *child = qobject_cast<ChildWindow *>(w.get()))
+        if (auto *child = qobject_cast<ChildWindow *>(w.get())) {
             EXPECT_TRUE(child->button("Salir")) << form.toStdString();
+        }
         ++opened;
     }
     EXPECT_GE(opened, 20);

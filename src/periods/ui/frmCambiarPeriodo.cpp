@@ -31,19 +31,13 @@ frmCambiarPeriodo::frmCambiarPeriodo(Session &session, QWidget *parent, QDate to
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Mes:"), TxtMesNuevo);
     form->addRow(QStringLiteral("Año:"), TxtAnoNuevo);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Aceptar"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
-    for (QPushButton *b : buttons->findChildren<QPushButton *>())
-        b->setAutoDefault(false);
+    QDialogButtonBox *buttons = fieldButtons();
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     setMinimumWidth(280);
 
-    connect(TxtMesNuevo, &QLineEdit::returnPressed, TxtAnoNuevo, qOverload<>(&QWidget::setFocus));
-    connect(TxtAnoNuevo, &QLineEdit::returnPressed, this, &frmCambiarPeriodo::aceptar);
-    connect(buttons, &QDialogButtonBox::accepted, this, &frmCambiarPeriodo::aceptar);
+    chainFields({TxtMesNuevo, TxtAnoNuevo}, buttons, [this] { aceptar(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     TxtMesNuevo->selectAll();
 }

@@ -1,13 +1,13 @@
 #include "shell/ui/VerificarClave.h"
 
+#include "common/Prompter.h"
 #include "common/Session.h"
 #include "platform/Db.h"
-#include "common/Prompter.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +21,8 @@ VerificarClave::VerificarClave(Session &session, QWidget *parent)
     setObjectName(QStringLiteral("VerificarClave"));
     setWindowTitle(QStringLiteral("Iniciar Sesión"));
     // Entering a box highlights its frame; leaving it removes the highlight.
-    setStyleSheet(QStringLiteral("QLineEdit:focus { border: 2px solid #2f6fb5; border-radius: 3px; }"));
+    setStyleSheet(
+        QStringLiteral("QLineEdit:focus { border: 2px solid #2f6fb5; border-radius: 3px; }"));
 
     lblSistema = new QLabel(m_session.gNombreSistema, this);
     QFont big = lblSistema->font();
@@ -41,12 +42,7 @@ VerificarClave::VerificarClave(Session &session, QWidget *parent)
     form->addRow(QStringLiteral("&Clave:"), txtClave);
     form->addRow(QString(), chkRecordar);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    auto *ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("&Aceptar"));
-    ok->setAutoDefault(false);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
-    buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
+    QDialogButtonBox *buttons = fieldButtons();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblSistema);
@@ -54,9 +50,7 @@ VerificarClave::VerificarClave(Session &session, QWidget *parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    connect(txtUsuario, &QLineEdit::returnPressed, this, [this] { txtClave->setFocus(); });
-    connect(txtClave, &QLineEdit::returnPressed, this, &VerificarClave::aceptar);
-    connect(buttons, &QDialogButtonBox::accepted, this, &VerificarClave::aceptar);
+    chainFields({txtUsuario, txtClave}, buttons, [this] { aceptar(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &VerificarClave::cancelar);
 
     const QString remembered = m_service.rememberedUser();

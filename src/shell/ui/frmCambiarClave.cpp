@@ -6,8 +6,8 @@
 #include "shell/PasswordChange.h"
 
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -31,21 +31,12 @@ frmCambiarClave::frmCambiarClave(Session &session, QWidget *parent)
     form->addRow(QStringLiteral("Clave actual:"), TxtClave);
     form->addRow(QStringLiteral("Clave nueva:"), TxtClaveNueva);
     form->addRow(QStringLiteral("Confirmar clave:"), TxtConfirmarClave);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Aceptar"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
-    for (QPushButton *b : buttons->findChildren<QPushButton *>())
-        b->setAutoDefault(false);
+    QDialogButtonBox *buttons = fieldButtons();
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    // Enter moves to the next field; on the last one it accepts.
-    connect(TxtClave, &QLineEdit::returnPressed, TxtClaveNueva, qOverload<>(&QWidget::setFocus));
-    connect(TxtClaveNueva, &QLineEdit::returnPressed, TxtConfirmarClave,
-            qOverload<>(&QWidget::setFocus));
-    connect(TxtConfirmarClave, &QLineEdit::returnPressed, this, &frmCambiarClave::aceptar);
-    connect(buttons, &QDialogButtonBox::accepted, this, &frmCambiarClave::aceptar);
+    chainFields({TxtClave, TxtClaveNueva, TxtConfirmarClave}, buttons, [this] { aceptar(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     setMinimumWidth(340);
 }

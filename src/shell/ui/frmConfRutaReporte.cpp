@@ -1,6 +1,7 @@
 #include "shell/ui/frmConfRutaReporte.h"
 
 #include "common/Prompter.h"
+#include "common/ui/AcceptCancelButtons.h"
 #include "shell/ReportPathConfig.h"
 
 #include <QButtonGroup>
@@ -25,8 +26,8 @@ frmConfRutaReporte::frmConfRutaReporte(Session &session, QString dataFolder, Pro
 
     optReportesBaseDatos =
         new QRadioButton(QStringLiteral("Usar la ruta definida en la base de datos"), this);
-    optReportesPropia = new QRadioButton(QStringLiteral("Usar una ruta propia de esta estación"),
-                                         this);
+    optReportesPropia =
+        new QRadioButton(QStringLiteral("Usar una ruta propia de esta estación"), this);
     auto *group = new QButtonGroup(this);
     group->addButton(optReportesBaseDatos, 0);
     group->addButton(optReportesPropia, 1);
@@ -38,9 +39,7 @@ frmConfRutaReporte::frmConfRutaReporte(Session &session, QString dataFolder, Pro
     pathRow->addWidget(TxtRutaReporte, 1);
     pathRow->addWidget(browseButton);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Aceptar"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
+    QDialogButtonBox *buttons = AcceptCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(optReportesBaseDatos);
@@ -71,8 +70,8 @@ void frmConfRutaReporte::optionChanged()
 
 void frmConfRutaReporte::browse()
 {
-    const QString dir = QFileDialog::getExistingDirectory(this, windowTitle(),
-                                                          TxtRutaReporte->text());
+    const QString dir =
+        QFileDialog::getExistingDirectory(this, windowTitle(), TxtRutaReporte->text());
     if (!dir.isEmpty()) {
         optReportesPropia->setChecked(true);
         TxtRutaReporte->setText(QDir::toNativeSeparators(dir));

@@ -1,6 +1,7 @@
 #include "shell/ui/frmConfServidor.h"
 
 #include "common/Session.h"
+#include "common/ui/AcceptCancelButtons.h"
 #include "shell/ServerSetup.h"
 #include "shell/ui/WaitCursor.h"
 
@@ -58,9 +59,7 @@ frmConfServidor::frmConfServidor(Session &session, Connector &connector, Prompte
     authForm->addRow(QStringLiteral("Usuario:"), txtUsuario);
     authForm->addRow(QStringLiteral("Clave:"), txtPassword);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Aceptar"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
+    QDialogButtonBox *buttons = AcceptCancelButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &frmConfServidor::aceptar);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(authGroup, &QButtonGroup::idToggled, this, [this] { authenticationChanged(); });

@@ -2,6 +2,7 @@
 
 #include "common/Session.h"
 #include "common/ShellHost.h"
+#include "common/ui/AcceptCancelButtons.h"
 #include "platform/Db.h"
 
 #include <QDialogButtonBox>
@@ -24,8 +25,9 @@ frmSeleccionarEmpresa::frmSeleccionarEmpresa(Session &session, QWidget *parent)
 
     // Head offices come first, so each branch finds its parent already in the tree.
     QHash<QString, QTreeWidgetItem *> heads;
-    for (const QSqlRecord &r : m_session.db().rows(QStringLiteral(
-             "SELECT Codigo, Nombre, Tipo, CodigoMatriz FROM EMPRESA ORDER BY Tipo DESC, Nombre"))) {
+    for (const QSqlRecord &r :
+         m_session.db().rows(QStringLiteral("SELECT Codigo, Nombre, Tipo, CodigoMatriz FROM "
+                                            "EMPRESA ORDER BY Tipo DESC, Nombre"))) {
         const QString code = r.value(0).toString();
         if (r.value(2).toInt() == 1) {
             auto *item = new QTreeWidgetItem(root, {r.value(1).toString()});
@@ -41,9 +43,7 @@ frmSeleccionarEmpresa::frmSeleccionarEmpresa(Session &session, QWidget *parent)
     tvwEmpresas->expandAll();
     tvwEmpresas->setCurrentItem(root);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Aceptar"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
+    QDialogButtonBox *buttons = AcceptCancelButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &frmSeleccionarEmpresa::aceptar);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(tvwEmpresas, &QTreeWidget::itemDoubleClicked, this, &frmSeleccionarEmpresa::aceptar);
@@ -66,12 +66,12 @@ void frmSeleccionarEmpresa::aceptar()
         m_session.gEmpresa = key.mid(2);
         m_session.gMatriz = item->parent()->data(0, Qt::UserRole).toString().mid(2);
     } else {
-        return;  // the root names no company
+        return; // the root names no company
     }
     m_session.gNombreEmpresa = item->text(0);
     if (m_session.host) {
-        m_session.host->setCaption(m_session.gDescripcionSistema + QStringLiteral("   Empresa : ")
-                                   + item->text(0));
+        m_session.host->setCaption(m_session.gDescripcionSistema + QStringLiteral("   Empresa : ") +
+                                   item->text(0));
         m_session.host->setUserPanel(m_session.userPeriodText());
     }
     accept();

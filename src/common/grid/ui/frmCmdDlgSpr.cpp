@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "common/grid/GridModel.h"
 #include "common/grid/ui/clsSpread.h"
+#include "common/ui/AcceptCancelButtons.h"
 #include "platform/DbError.h"
 
 #include <QCheckBox>
@@ -58,9 +59,7 @@ frmCmdDlgSpr::frmCmdDlgSpr(Mode mode, clsSpread &grid, QWidget *parent)
         break;
     }
     layout->addWidget(m_body);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Aceptar"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
+    QDialogButtonBox *buttons = AcceptCancelButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &frmCmdDlgSpr::aceptar);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
