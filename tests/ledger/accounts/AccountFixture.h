@@ -50,6 +50,16 @@ protected:
                   "VALUES (?, ?, ?, ?, ?)",
                   {code, name, parent, level, summary ? 1 : 0});
     }
+    // 4 INGRESOS down to two sales detail accounts, for the product-line tests.
+    void addSalesAccounts()
+    {
+        addAccount("4", "INGRESOS", "0", 1, true);
+        addAccount("41", "OPERACIONALES", "4", 2, true);
+        addAccount("4135", "COMERCIO", "41", 3, true);
+        addAccount("413501", "VENTAS", "4135", 4, true);
+        addAccount("413501001", "VENTAS DE VIVERES", "413501", 5, false);
+        addAccount("413501002", "VENTAS DE CHARCUTERIA", "413501", 5, false);
+    }
     void setAccountDigits(int digits)
     {
         db().exec("UPDATE PARAMETRO SET CantDigCuenta = ?", {digits});

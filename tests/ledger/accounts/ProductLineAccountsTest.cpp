@@ -9,12 +9,7 @@ class ProductLineAccountsTest : public AccountFixture
 protected:
     ProductLineAccountsTest()
     {
-        addAccount("4", "INGRESOS", "0", 1, true);
-        addAccount("41", "OPERACIONALES", "4", 2, true);
-        addAccount("4135", "COMERCIO", "41", 3, true);
-        addAccount("413501", "VENTAS", "4135", 4, true);
-        addAccount("413501001", "VENTAS DE VIVERES", "413501", 5, false);
-        addAccount("413501002", "VENTAS DE CHARCUTERIA", "413501", 5, false);
+        addSalesAccounts();
         addAccount("41350100", "VENTAS VARIAS", "413501", 5, false);
         addAccount("413501009", "VENTAS A RELACIONADAS", "413501", 5, false);
         db().exec("UPDATE CUENTACONTABLE SET Consolidacion = 1 WHERE Codigo = '413501009'");

@@ -20,12 +20,7 @@ class ProductLineWindow : public AccountFixture
 protected:
     ProductLineWindow()
     {
-        addAccount("4", "INGRESOS", "0", 1, true);
-        addAccount("41", "OPERACIONALES", "4", 2, true);
-        addAccount("4135", "COMERCIO", "41", 3, true);
-        addAccount("413501", "VENTAS", "4135", 4, true);
-        addAccount("413501001", "VENTAS DE VIVERES", "413501", 5, false);
-        addAccount("413501002", "VENTAS DE CHARCUTERIA", "413501", 5, false);
+        addSalesAccounts();
     }
     int lines() { return count("CUENTACONTABLELINEA"); }
 };
