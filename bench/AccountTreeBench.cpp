@@ -5,10 +5,10 @@
 #include "common/Session.h"
 #include "ledger/accounts/AccountTreeModel.h"
 #include "ledger/accounts/ui/frmCuentaContable.h"
-#include "ledger/schema/LedgerSchema.h"
 #include "platform/Db.h"
 #include "platform/MigrationRunner.h"
 #include "platform/Transaction.h"
+#include "schema/LedgerSchema.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

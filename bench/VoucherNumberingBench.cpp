@@ -1,10 +1,10 @@
 // Voucher numbers issued per second, each in its own transaction, on the embedded database
 // and, when VALDORIA_BENCH_PG names a server ("host=/tmp/x port=5433 user=postgres"), on
 // PostgreSQL.
-#include "ledger/schema/LedgerSchema.h"
 #include "platform/Db.h"
 #include "platform/MigrationRunner.h"
 #include "platform/Transaction.h"
+#include "schema/LedgerSchema.h"
 #include "vouchers/VoucherNumbering.h"
 
 #include <QCoreApplication>

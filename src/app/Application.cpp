@@ -5,12 +5,12 @@
 #include "common/grid/ui/clsSpread.h"
 #include "common/report/PrintGrid.h"
 #include "common/report/ui/WorkstationReportOutput.h"
-#include "ledger/demo/DemoCompany.h"
+#include "demo/DemoCompany.h"
 #include "platform/DataFolder.h"
-#include "platform/Workstation.h"
-#include "shell/CompanySelection.h"
 #include "platform/Db.h"
 #include "platform/SingleInstance.h"
+#include "platform/Workstation.h"
+#include "shell/CompanySelection.h"
 #include "shell/DatabaseSetup.h"
 #include "shell/Startup.h"
 #include "shell/SystemData.h"
@@ -57,8 +57,8 @@ bool Application::ConnectToDemo()
     try {
         if (isNew) {
             const DemoCompany::Summary summary = DemoCompany::Create(*m_connector.connection());
-            m_prompter.info(QStringLiteral("Se creó la base de datos de demostración.\n\n")
-                                + summary.credentials.join(QLatin1Char('\n')),
+            m_prompter.info(QStringLiteral("Se creó la base de datos de demostración.\n\n") +
+                                summary.credentials.join(QLatin1Char('\n')),
                             QStringLiteral("Demostración"));
             return true;
         }
@@ -120,13 +120,12 @@ int Application::Main()
     m_session.host = m_main.get();
     m_reports = std::make_unique<WorkstationReportOutput>(m_prompter, m_main.get());
     m_session.reports = m_reports.get();
-    clsSpread::setGridPrinter([this](QWidget *, const QAbstractItemModel &rows,
-                                     const QString &title) {
-        PrintGrid(*m_reports, m_prompter, rows, {}, title);
-    });
-    m_main->setWindowFactory([this](const QString &form, const QString &node) {
-        return m_windows.create(form, node);
-    });
+    clsSpread::setGridPrinter(
+        [this](QWidget *, const QAbstractItemModel &rows, const QString &title) {
+            PrintGrid(*m_reports, m_prompter, rows, {}, title);
+        });
+    m_main->setWindowFactory(
+        [this](const QString &form, const QString &node) { return m_windows.create(form, node); });
     QObject::connect(m_main.get(), &frmPrincipal::companySelectionRequested, m_main.get(),
                      [this] { selectCompany(); });
     QObject::connect(m_main.get(), &frmPrincipal::loginRequested, m_main.get(),

@@ -58,13 +58,47 @@ QString Money::toPlainString() const
 
 Money Money::times(const Rate &rate) const
 {
-    return Money(DecimalText::divideRounded(DecimalText::Wide(m_value) * rate.millionths(), Rate::Scale));
+    return Money(
+        DecimalText::divideRounded(DecimalText::Wide(m_value) * rate.millionths(), Rate::Scale));
 }
 
 Money Money::percent(const Rate &percentage) const
 {
-    return Money(
-        DecimalText::divideRounded(DecimalText::Wide(m_value) * percentage.millionths(), Rate::Scale * 100));
+    return Money(DecimalText::divideRounded(DecimalText::Wide(m_value) * percentage.millionths(),
+                                            Rate::Scale * 100));
+}
+
+Money Money::dividedBy(qint64 divisor) const
+{
+    if (divisor == 0)
+        throw std::invalid_argument("division of an amount by zero");
+    // divideRounded takes the sign from the dividend only.
+    const DecimalText::Wide value = divisor < 0 ? -DecimalText::Wide(m_value) : m_value;
+    return Money(DecimalText::divideRounded(value, divisor < 0 ? -DecimalText::Wide(divisor)
+                                                               : DecimalText::Wide(divisor)));
+}
+
+Money Money::roundedToUnits() const
+{
+    return Money(DecimalText::divideRounded(m_value, 1000) * 1000);
+}
+
+std::vector<Money> Money::costCentreSplit(Money amount, const std::vector<Rate> &percentages)
+{
+    std::vector<Money> shares(percentages.size());
+    Money given;
+    for (size_t i = 0; i + 1 < percentages.size(); ++i) {
+        // Straight from the exact product to whole units: rounding to the thousandth first
+        // would round twice (0.4995 would become 1 instead of 0).
+        const DecimalText::Wide exact =
+            DecimalText::Wide(amount.m_value) * percentages[i].millionths();
+        shares[i] = Money(
+            DecimalText::divideRounded(exact, DecimalText::Wide(Rate::Scale) * 100 * 1000) * 1000);
+        given += shares[i];
+    }
+    if (!shares.empty())
+        shares.back() = amount - given;
+    return shares;
 }
 
 std::vector<Money> Money::allocate(Money total, const std::vector<qint64> &weights, Money unit)

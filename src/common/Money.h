@@ -52,6 +52,18 @@ public:
     // amount × percentage / 100, rounded half away from zero to the thousandth.
     Money percent(const Rate &percentage) const;
 
+    // amount ÷ divisor, rounded half away from zero to the thousandth. Throws
+    // std::invalid_argument for a zero divisor.
+    Money dividedBy(qint64 divisor) const;
+    // Rounded to whole units, half away from zero.
+    Money roundedToUnits() const;
+
+    // The split of a voucher line over its account's cost centres: every share but the last
+    // is amount × percentage / 100 rounded half away from zero to whole units (no decimals);
+    // the last takes what remains, so the shares add up to the amount exactly whatever the
+    // percentages total.
+    static std::vector<Money> costCentreSplit(Money amount, const std::vector<Rate> &percentages);
+
     // Splits `total` in proportion to `weights` so that the parts add up to the total exactly.
     // Parts are whole multiples of `unit` (a cent by default) except that any remainder below
     // one unit goes to the largest part. Zero weights get zero. Weights must not be negative.
@@ -62,11 +74,22 @@ public:
     constexpr Money operator+(Money o) const { return Money(m_value + o.m_value); }
     constexpr Money operator-(Money o) const { return Money(m_value - o.m_value); }
     constexpr Money operator*(qint64 n) const { return Money(m_value * n); }
-    Money &operator+=(Money o) { m_value += o.m_value; return *this; }
-    Money &operator-=(Money o) { m_value -= o.m_value; return *this; }
+    Money &operator+=(Money o)
+    {
+        m_value += o.m_value;
+        return *this;
+    }
+    Money &operator-=(Money o)
+    {
+        m_value -= o.m_value;
+        return *this;
+    }
     constexpr auto operator<=>(const Money &) const = default;
 
 private:
-    constexpr explicit Money(qint64 v) : m_value(v) {}
+    constexpr explicit Money(qint64 v)
+        : m_value(v)
+    {
+    }
     qint64 m_value = 0;
 };

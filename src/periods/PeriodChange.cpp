@@ -1,11 +1,10 @@
 #include "periods/PeriodChange.h"
 
+#include "calendar/PeriodService.h"
 #include "common/Prompter.h"
 #include "common/Session.h"
 #include "common/ShellHost.h"
-#include "periods/PeriodMonths.h"
 #include "platform/Db.h"
-#include "shell/UserRights.h"
 
 namespace {
 
@@ -34,23 +33,6 @@ QString PeriodChange::initialYear() const
     return QString::number(m_session.gMes != 0 ? m_session.gAno : m_today.year());
 }
 
-QDate PeriodChange::closedUntil() const
-{
-    const auto rows = m_session.db().rows(
-        QStringLiteral("SELECT Mes, Ano FROM EMPRESA WHERE Codigo = ? AND CodigoMatriz = ?"),
-        {m_session.gEmpresa, m_session.gMatriz});
-    if (rows.empty())
-        return {};
-    int closingMonth = rows.front().value(0).toInt();
-    const int closedYear = rows.front().value(1).toInt();
-    if (closedYear <= 0)
-        return {};
-    if (closingMonth < 1 || closingMonth > 12)
-        closingMonth = 12;
-    const QDate first(closedYear, closingMonth, 1);
-    return QDate(closedYear, closingMonth, first.daysInMonth());
-}
-
 PeriodChange::Result PeriodChange::check(int month, int year) const
 {
     Prompter &prompt = m_session.prompt();
@@ -63,26 +45,23 @@ PeriodChange::Result PeriodChange::check(int month, int year) const
     // Months past the twelfth count on into the next year, so that only a real month of a
     // closed fiscal year gets the closing message; the range itself is refused below.
     const QDate firstDay = QDate(year, 1, 1).addMonths(month - 1);
-    const QDate closed = closedUntil();
-    if (closed.isValid() && firstDay.isValid() && firstDay <= closed) {
+    const PeriodService periods(m_session.db());
+    const auto status =
+        periods.status(m_session.gEmpresa, m_session.gMatriz, firstDay, m_session.gUsuario);
+    if (status == PeriodService::Status::YearClosed) {
         prompt.warning(QStringLiteral(
             "¡No puede cambiar al periodo seleccionado! El cierre se realizo en ese periodo!"));
         return Result::YearClosed;
     }
-
-    Db &db = m_session.db();
-    const auto rows = db.rows(QStringLiteral("SELECT %1 FROM PERIODO WHERE Empresa = ? "
-                                             "AND Matriz = ? AND Ano = ?")
-                                  .arg(PeriodMonths::ColumnList()),
-                              {m_session.gEmpresa, m_session.gMatriz, year});
-    if (rows.empty()) {
+    if (!m_session.db().exists(QStringLiteral("SELECT 1 FROM PERIODO WHERE Empresa = ? AND "
+                                              "Matriz = ? AND Ano = ?"),
+                               {m_session.gEmpresa, m_session.gMatriz, year})) {
         prompt.warning(invalid);
         return Result::Invalid;
     }
     if (month < 1 || month > 12)
         return Result::MonthOutOfRange;
-    if (rows.front().value(month - 1).toInt() == 1 &&
-        !UserRights::IsAdministrator(db, m_session.gUsuario)) {
+    if (status == PeriodService::Status::Blocked) {
         prompt.warning(QStringLiteral("¡Periodo bloqueado!"));
         return Result::Blocked;
     }

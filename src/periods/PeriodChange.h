@@ -32,9 +32,6 @@ public:
     // rewrites the main window's user panel. Refusals leave the session as it was.
     Result CambiarPeriodo(const QString &monthText, const QString &yearText);
 
-    // Last day of the company's last closed fiscal year; null when none has been closed.
-    QDate closedUntil() const;
-
 private:
     Result check(int month, int year) const;
 

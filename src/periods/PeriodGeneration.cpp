@@ -1,9 +1,9 @@
 #include "periods/PeriodGeneration.h"
 
+#include "calendar/PeriodMonths.h"
 #include "common/OptionRights.h"
 #include "common/Prompter.h"
 #include "common/Session.h"
-#include "periods/PeriodMonths.h"
 #include "platform/Db.h"
 #include "platform/Transaction.h"
 

@@ -1,11 +1,11 @@
 #include "shell/DatabaseSetup.h"
 
 #include "common/Prompter.h"
-#include "ledger/schema/LedgerSchema.h"
 #include "platform/Db.h"
 #include "platform/MigrationRunner.h"
 #include "platform/PasswordHash.h"
 #include "platform/Transaction.h"
+#include "schema/LedgerSchema.h"
 
 DatabaseSetup::DatabaseSetup(Db &db)
     : m_db(db)
@@ -64,8 +64,9 @@ void DatabaseSetup::createAdministrator(const QString &password, const QString &
         m_db.exec(QStringLiteral("INSERT INTO USUARIOS (CodUsuario, NombreUsuario, Paswod, Status) "
                                  "VALUES (?, ?, ?, 1)"),
                   {user, name, hash});
-    if (!m_db.exists(QStringLiteral("SELECT 1 FROM USUARIOGRUPO WHERE CodUsuario = ? AND CodGrupo = ?"),
-                     {user, QStringLiteral("SISTEMAS")}))
+    if (!m_db.exists(
+            QStringLiteral("SELECT 1 FROM USUARIOGRUPO WHERE CodUsuario = ? AND CodGrupo = ?"),
+            {user, QStringLiteral("SISTEMAS")}))
         m_db.exec(QStringLiteral("INSERT INTO USUARIOGRUPO (CodUsuario, CodGrupo) VALUES (?, ?)"),
                   {user, QStringLiteral("SISTEMAS")});
     tx.commit();
@@ -86,12 +87,12 @@ bool DatabaseSetup::askAdministratorPassword(Prompter &prompter)
             prompter.warning(QStringLiteral("La clave del administrador no puede estar vacía."));
             continue;
         }
-        const auto second = prompter.input(QStringLiteral("Confirme la clave del administrador:"),
-                                           title, {}, true);
+        const auto second =
+            prompter.input(QStringLiteral("Confirme la clave del administrador:"), title, {}, true);
         if (!second)
             return false;
-        if (PasswordHash::NormalizeLoginPassword(*first)
-            != PasswordHash::NormalizeLoginPassword(*second)) {
+        if (PasswordHash::NormalizeLoginPassword(*first) !=
+            PasswordHash::NormalizeLoginPassword(*second)) {
             prompter.warning(QStringLiteral("¡Confirmación de clave errada!"));
             continue;
         }
@@ -105,7 +106,7 @@ bool DatabaseSetup::prepare(Prompter &prompter)
     try {
         switch (state()) {
         case State::Newer:
-            migrate();  // throws the refusal with both version numbers
+            migrate(); // throws the refusal with both version numbers
             return false;
         case State::Empty:
         case State::Older:

@@ -1,6 +1,6 @@
 #include "vouchers/VoucherCounterModel.h"
 
-#include "periods/PeriodMonths.h"
+#include "calendar/PeriodMonths.h"
 
 namespace {
 // The counter a column shows in a row, for reading and for writing alike; null for the

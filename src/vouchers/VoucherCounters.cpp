@@ -1,9 +1,9 @@
 #include "vouchers/VoucherCounters.h"
 
+#include "calendar/PeriodMonths.h"
 #include "common/OptionRights.h"
 #include "common/Prompter.h"
 #include "common/Session.h"
-#include "periods/PeriodMonths.h"
 #include "platform/Db.h"
 #include "platform/Transaction.h"
 
@@ -96,6 +96,22 @@ VoucherCounters::PostedNumbers VoucherCounters::highestPosted(const Company &com
     return highest;
 }
 
+int VoucherCounters::highestPostedBefore(const Company &company, const QString &type,
+                                         int year) const
+{
+    int highest = 0;
+    for (const QSqlRecord &r : m_session.db().rows(
+             QStringLiteral("SELECT DISTINCT NumeroComprobante FROM MOVIMIENTO WHERE Empresa = ? "
+                            "AND Matriz = ? AND TipoComprobante = ? AND Fecha < ?"),
+             {company.codigo, company.matriz, type, QDate(year, 1, 1)})) {
+        bool ok = false;
+        const int number = r.value(0).toString().trimmed().toInt(&ok);
+        if (ok)
+            highest = std::max(highest, number);
+    }
+    return highest;
+}
+
 namespace {
 // The first counter of `row` that would issue a number already posted. Only the counter the
 // type numbers from can do that: the continuous one, or each month's.
@@ -160,7 +176,15 @@ VoucherCounters::Result VoucherCounters::save(const Company &company, int year,
             if (progress)
                 progress(i + 1, int(rows.size()));
         }
-        const PostedNumbers posted = highestPosted(company, year);
+        PostedNumbers posted = highestPosted(company, year);
+        // A continuous counter carries on from year to year, so the numbers it must stay
+        // above include those posted with it in earlier years.
+        for (const VoucherCounterRow &row : rows) {
+            if (row.continuo) {
+                int &highest = posted[row.codigo][0];
+                highest = std::max(highest, highestPostedBefore(company, row.codigo, year));
+            }
+        }
         for (int i = 0; i < int(rows.size()) && !m_refusal; ++i)
             m_refusal =
                 checkAgainstPosted(rows[size_t(i)], i, posted.value(rows[size_t(i)].codigo));

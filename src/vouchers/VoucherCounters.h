@@ -61,6 +61,8 @@ public:
     // year, [1] to [12] in each month; 0 where there is none.
     using PostedNumbers = QHash<QString, std::array<int, 13>>;
     PostedNumbers highestPosted(const Company &company, int year) const;
+    // Highest number posted by `type` for the company in the years before `year`.
+    int highestPostedBefore(const Company &company, const QString &type, int year) const;
 
 private:
     void writeRow(const Company &company, int year, const VoucherCounterRow &row);

@@ -1,6 +1,6 @@
 #include "vouchers/VoucherNumbering.h"
 
-#include "periods/PeriodMonths.h"
+#include "calendar/PeriodMonths.h"
 #include "platform/Db.h"
 #include "platform/Transaction.h"
 

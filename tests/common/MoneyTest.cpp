@@ -11,7 +11,10 @@ namespace {
 const QLocale venezuela(QLocale::Spanish, QLocale::Venezuela);
 const QLocale english(QLocale::English, QLocale::UnitedStates);
 
-Money m(qint64 thousandths) { return Money::fromThousandths(thousandths); }
+Money m(qint64 thousandths)
+{
+    return Money::fromThousandths(thousandths);
+}
 
 TEST(MoneyParse, ReadsTheLocalesSeparators)
 {
@@ -27,8 +30,8 @@ TEST(MoneyParse, ReadsTheLocalesSeparators)
 
 TEST(MoneyParse, RejectsWhatIsNotAnAmount)
 {
-    for (const char *bad : {"", "-", "abc", "1,2,3", "12,3456", "1.23,4", "12.34.5", "1e5",
-                            "12 34", "9999999999999999", "١٢"})
+    for (const char *bad : {"", "-", "abc", "1,2,3", "12,3456", "1.23,4", "12.34.5", "1e5", "12 34",
+                            "9999999999999999", "١٢"})
         EXPECT_FALSE(Money::parse(bad, venezuela).has_value()) << bad;
     EXPECT_FALSE(Money::parse("1.234,56", english).has_value());
 }
@@ -46,7 +49,7 @@ TEST(MoneyFormat, ShowsTwoDecimalsWithGrouping)
 {
     EXPECT_EQ(m(1'234'567'891).format(venezuela), "1.234.567,89");
     EXPECT_EQ(m(1'234'567'895).format(english), "1,234,567.90");
-    EXPECT_EQ(m(-5).format(venezuela), "-0,01");  // half away from zero
+    EXPECT_EQ(m(-5).format(venezuela), "-0,01"); // half away from zero
     EXPECT_EQ(m(-4).format(venezuela), "0,00");
     EXPECT_EQ(Money().format(venezuela), "0,00");
     EXPECT_EQ(m(999'995).format(english), "1,000.00");
@@ -66,7 +69,7 @@ TEST(MoneyArithmetic, SumsAreExactWhereDoublesDrift)
 {
     Money total;
     for (int i = 0; i < 1000; ++i)
-        total += m(100);  // 0.10 a thousand times
+        total += m(100); // 0.10 a thousand times
     EXPECT_EQ(total, Money::fromUnits(100));
     EXPECT_EQ(m(300) - m(100) - m(200), Money());
     EXPECT_EQ(m(-1500).abs(), m(1500));
@@ -87,9 +90,9 @@ TEST(MoneyArithmetic, RatesAndPercentagesRoundOnce)
 {
     const Rate sixteen = Rate::fromInteger(16);
     EXPECT_EQ(Money::fromUnits(1000).percent(sixteen), Money::fromUnits(160));
-    EXPECT_EQ(m(333).percent(Rate::fromInteger(75)), m(250));  // 249.75 -> 250
+    EXPECT_EQ(m(333).percent(Rate::fromInteger(75)), m(250)); // 249.75 -> 250
     EXPECT_EQ(m(-333).percent(Rate::fromInteger(75)), m(-250));
-    const Rate exchange = Rate::fromMillionths(36'452'100);  // 36,4521
+    const Rate exchange = Rate::fromMillionths(36'452'100); // 36,4521
     EXPECT_EQ(Money::fromUnits(1'000'000).times(exchange), Money::fromUnits(36'452'100));
     // Large amount times a rate does not overflow the intermediate product.
     EXPECT_EQ(Money::fromUnits(1'000'000'000'000LL).times(Rate::fromInteger(2)),
@@ -103,7 +106,7 @@ TEST(MoneyAllocate, PartsAlwaysAddUpToTheTotal)
 
     const auto withResidue = Money::allocate(m(100'005), {50, 30, 20});
     EXPECT_EQ(std::accumulate(withResidue.begin(), withResidue.end(), Money()), m(100'005));
-    EXPECT_EQ(withResidue[0], m(50'005));  // the sub-cent residue goes to the largest share
+    EXPECT_EQ(withResidue[0], m(50'005)); // the sub-cent residue goes to the largest share
 
     const auto negative = Money::allocate(Money::fromCents(-1), {1, 1});
     EXPECT_EQ(negative[0] + negative[1], Money::fromCents(-1));
@@ -114,6 +117,38 @@ TEST(MoneyAllocate, PartsAlwaysAddUpToTheTotal)
 
     EXPECT_THROW(Money::allocate(Money::fromUnits(1), {0, 0}), std::invalid_argument);
     EXPECT_THROW(Money::allocate(Money::fromUnits(1), {1, -1}), std::invalid_argument);
+}
+
+TEST(MoneyArithmetic, DivisionRoundsHalfAwayFromZeroToTheThousandth)
+{
+    EXPECT_EQ(m(10).dividedBy(4), m(3)); // 2.5 thousandths
+    EXPECT_EQ(m(-10).dividedBy(4), m(-3));
+    EXPECT_EQ(m(10).dividedBy(-4), m(-3));
+    EXPECT_EQ(m(9).dividedBy(4), m(2)); // 2.25
+    EXPECT_EQ(Money::fromUnits(100).dividedBy(3), m(33'333));
+    EXPECT_THROW(m(1).dividedBy(0), std::invalid_argument);
+    EXPECT_EQ(m(1'500).roundedToUnits(), m(2'000));
+    EXPECT_EQ(m(-1'500).roundedToUnits(), m(-2'000));
+    EXPECT_EQ(m(1'499).roundedToUnits(), m(1'000));
+}
+
+TEST(MoneyCostCentreSplit, SharesAreWholeUnitsAndTheLastTakesTheRest)
+{
+    const auto pct = [](qint64 hundredths) { return Rate::fromMillionths(hundredths * 10'000); };
+    // 1,000.55 over 33.33 / 33.33 / 33.34: 333.48 rounds to 333 twice, the last gets 334.55.
+    const auto thirds = Money::costCentreSplit(m(1'000'550), {pct(3333), pct(3333), pct(3334)});
+    EXPECT_EQ(thirds, (std::vector<Money>{m(333'000), m(333'000), m(334'550)}));
+
+    // Rounded once, from the exact product: 0.4995 is 0 units, not 0.500 and then 1.
+    const auto once = Money::costCentreSplit(m(999), {pct(5000), pct(5000)});
+    EXPECT_EQ(once, (std::vector<Money>{m(0), m(999)}));
+
+    // Credits split the same way, half away from zero; shares that do not total 100 % still
+    // give rows that add up to the amount typed.
+    const auto credit = Money::costCentreSplit(m(-5'000), {pct(5000), pct(4000)});
+    EXPECT_EQ(credit, (std::vector<Money>{m(-3'000), m(-2'000)}));
+    EXPECT_EQ(Money::costCentreSplit(m(7'000), {pct(10000)}), std::vector<Money>{m(7'000)});
+    EXPECT_TRUE(Money::costCentreSplit(m(7'000), {}).empty());
 }
 
 TEST(MoneySql, ReadsIntegersExactTextAndNull)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "calendar/PeriodMonths.h"
 #include "common/Session.h"
 #include "common/ShellHost.h"
-#include "periods/PeriodMonths.h"
 #include "platform/Db.h"
 #include "support/Printers.h"
 #include "support/ScriptedPrompter.h"

@@ -1,7 +1,7 @@
 #include "support/TestDatabase.h"
 
-#include "ledger/schema/LedgerSchema.h"
 #include "platform/MigrationRunner.h"
+#include "schema/LedgerSchema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -111,8 +111,8 @@ TestDatabase::TestDatabase(Content content)
             admin->exec(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2")
                             .arg(name, schemaTemplate().postgresName));
         else
-            admin->exec(QStringLiteral("CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE template0")
-                            .arg(name));
+            admin->exec(
+                QStringLiteral("CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE template0").arg(name));
         m_settings = postgresServer(name);
     } else {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -130,8 +130,8 @@ TestDatabase::~TestDatabase()
     if (m_settings.engine == Engine::Postgres) {
         try {
             auto admin = Db::open(postgresServer());
-            admin->exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)")
-                            .arg(m_settings.database));
+            admin->exec(
+                QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_settings.database));
         } catch (...) {
         }
     }

@@ -157,6 +157,25 @@ TEST_F(VoucherCountersTest, AContinuousTypeIsCheckedOnItsContinuousCounterOnly)
     EXPECT_EQ(storedCounters("002"), "0 0 0 1 58");
 }
 
+TEST_F(VoucherCountersTest, AContinuousCounterStaysAboveTheNumbersOfEarlierYears)
+{
+    // The continuous sequence reached 120 in 2024 and went on into 2026 without a voucher yet.
+    posted("002", "120", QDate(2024, 11, 3));
+    posted("002", "7", QDate(2025, 2, 1));
+    auto rows = counters.load(headOffice, 2026);
+    rows[1].continuo = true;
+    rows[1].numeroContinuo = 100;
+    EXPECT_EQ(counters.save(headOffice, 2026, rows), Result::Refused);
+    EXPECT_EQ(counters.refusal()->posted, 120);
+    EXPECT_EQ(prompter.texts().last(), VoucherCounters::BelowPostedText + "120");
+
+    rows[1].numeroContinuo = 120;
+    EXPECT_EQ(counters.save(headOffice, 2026, rows), Result::Saved);
+    // Monthly counters start again each year: earlier years do not bind them.
+    rows[1].continuo = false;
+    EXPECT_EQ(counters.save(headOffice, 2026, rows), Result::Saved);
+}
+
 TEST_F(VoucherCountersTest, SavingNeedsTheRightToSave)
 {
     Fixtures::addGroup(db(), "CONTA");

@@ -1,7 +1,7 @@
 #include "app/cli/AdminCommands.h"
 
+#include "demo/DemoCompany.h"
 #include "platform/Db.h"
-#include "ledger/demo/DemoCompany.h"
 #include "shell/DatabaseSetup.h"
 
 #include <QFileInfo>
@@ -68,8 +68,8 @@ int Migrate(const ConnectionSettings &settings, QTextStream &out, QTextStream &e
         DatabaseSetup setup(*db);
         const int before = setup.schemaVersion();
         const int applied = setup.migrate();
-        out << "Esquema versión " << before << " -> " << setup.schemaVersion() << " ("
-            << applied << " migraciones aplicadas).\n";
+        out << "Esquema versión " << before << " -> " << setup.schemaVersion() << " (" << applied
+            << " migraciones aplicadas).\n";
         return 0;
     } catch (const DbError &e) {
         err << e.userText() << "\n";
@@ -88,8 +88,8 @@ int Info(const ConnectionSettings &settings, QTextStream &out, QTextStream &err)
         DatabaseSetup setup(*db);
         out << "Motor: " << (settings.engine == Engine::Sqlite ? "SQLite" : "PostgreSQL") << "\n"
             << "Base de datos: " << settings.describe() << "\n"
-            << "Versión del esquema: " << setup.schemaVersion() << " (este programa: "
-            << DatabaseSetup::latestVersion() << ")\n";
+            << "Versión del esquema: " << setup.schemaVersion()
+            << " (este programa: " << DatabaseSetup::latestVersion() << ")\n";
         QStringList tables = db->tableNames();
         std::sort(tables.begin(), tables.end());
         for (const QString &table : tables) {

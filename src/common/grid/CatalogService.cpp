@@ -21,11 +21,14 @@ CatalogArguments CatalogArguments::from(const QVariantList &parameters)
 }
 
 CatalogResult ShowCatalog(Db &db, Prompter &prompter, CatalogPicker &picker,
-                          const QVariantList &parameters, const QString &command)
+                          const QVariantList &parameters, const QString &command,
+                          const QStringList &amountColumns)
 {
     const CatalogArguments arguments = CatalogArguments::from(parameters);
     GridModel rows;
     rows.open(db, command, arguments.values);
+    for (const QString &name : amountColumns)
+        rows.setColumnFormat(rows.columnIndex(name), ColumnFormat::Amount);
 
     CatalogResult result;
     for (int i = 0; i < rows.columnCount(); ++i)

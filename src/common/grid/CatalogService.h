@@ -39,6 +39,8 @@ inline const QString CatalogNoDataMessage = QStringLiteral("No hay datos registr
 // order ("SinMsj" anywhere among them is not a value: it silences the empty-list message).
 // No row: the message, unless silenced, and an empty result. One row: taken at once,
 // without a window. More: `picker` shows them and the picked row comes back. Throws
-// DbError when the statement fails.
+// DbError when the statement fails. The columns named in `amountColumns` hold amounts in
+// thousandths: the picker shows them with two decimals and the result carries "##0.00".
 CatalogResult ShowCatalog(Db &db, Prompter &prompter, CatalogPicker &picker,
-                          const QVariantList &parameters, const QString &command);
+                          const QVariantList &parameters, const QString &command,
+                          const QStringList &amountColumns = {});

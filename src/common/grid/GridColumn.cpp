@@ -38,6 +38,8 @@ ColumnFormat DefaultFormatFor(FieldKind kind)
         return ColumnFormat::Number;
     case FieldKind::Boolean:
         return ColumnFormat::CheckBox;
+    case FieldKind::Amount:
+        return ColumnFormat::Amount;
     default:
         return ColumnFormat::Plain;
     }

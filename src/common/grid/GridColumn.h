@@ -6,12 +6,15 @@
 
 // What a column holds, as far as the grids care: it decides the cell type and which
 // conditions a search may use.
-enum class FieldKind { Number, Text, Boolean, Date, Other };
+// Amount columns hold thousandths (Money); a grid only knows them when told, since the
+// database hands them over as plain integers.
+enum class FieldKind { Number, Text, Boolean, Date, Amount, Other };
 
 FieldKind FieldKindOf(QMetaType type);
 
 // How a grid shows and edits a column.
-enum class ColumnFormat { Plain, Number, CheckBox, Date, DropDown };
+// Amount: two decimals with the workstation's separators, from thousandths.
+enum class ColumnFormat { Plain, Number, CheckBox, Date, DropDown, Amount };
 
 // The cell type a column gets when a grid is filled: numbers right-aligned, booleans as
 // check boxes, everything else as text.

@@ -1,6 +1,7 @@
 #include "common/grid/GridFind.h"
 
 #include "common/DecimalText.h"
+#include "common/Money.h"
 #include "common/grid/GridModel.h"
 
 namespace {
@@ -27,6 +28,8 @@ std::optional<FindCondition> FindCondition::forColumn(int column, FieldKind kind
     switch (kind) {
     case FieldKind::Number:
         return FindCondition{column, Test::NumberEquals, value.trimmed()};
+    case FieldKind::Amount:
+        return FindCondition{column, Test::AmountEquals, value.trimmed()};
     case FieldKind::Text:
         return FindCondition{
             column, mode == FindMode::WholeValue ? Test::TextEquals : Test::TextContains, value};
@@ -45,6 +48,13 @@ bool FindCondition::matches(const QVariant &cell) const
         const auto wanted = DecimalText::parseTyped(value, NumberScale);
         const auto found = numberOf(cell.toString());
         return wanted && found && *wanted == *found;
+    }
+    case Test::AmountEquals: {
+        // "1.234,50" as the workstation shows it, or "1234.5" as typed in an amount box.
+        auto wanted = Money::parse(value, QLocale());
+        if (!wanted)
+            wanted = Money::parseTyped(value);
+        return wanted && wanted->equalToCent(Money::fromSql(cell));
     }
     case Test::TextEquals:
         return withoutTrailingBlanks(cell.toString())

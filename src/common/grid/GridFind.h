@@ -10,11 +10,12 @@ class GridModel;
 // How the typed value of a search must meet a text cell.
 enum class FindMode { WholeValue, PartOfValue };
 
-// The condition of a search in one column of a grid. Numbers are compared as numbers;
-// texts whole or in part, ignoring case and trailing blanks.
+// The condition of a search in one column of a grid. Numbers are compared as numbers,
+// amounts to the cent as the workstation types them; texts whole or in part, ignoring case
+// and trailing blanks.
 struct FindCondition
 {
-    enum class Test { NumberEquals, TextEquals, TextContains };
+    enum class Test { NumberEquals, AmountEquals, TextEquals, TextContains };
 
     int column = -1;
     Test test = Test::TextEquals;

@@ -1,6 +1,9 @@
 #include "common/grid/GridModel.h"
 
+#include "common/Money.h"
 #include "platform/Db.h"
+
+#include <QLocale>
 
 #include <QSqlField>
 
@@ -195,6 +198,9 @@ void GridModel::setColumnFormat(int column, ColumnFormat format)
     if (column < 0 || column >= int(m_columns.size()))
         return;
     m_columns[column].format = format;
+    // An amount stays an amount for searches, whatever the engine's integer type says.
+    if (format == ColumnFormat::Amount)
+        m_columns[column].kind = FieldKind::Amount;
     if (!m_rows.empty())
         emit dataChanged(index(0, column), index(int(m_rows.size()) - 1, column));
 }
@@ -227,6 +233,8 @@ QStringList GridModel::rowTexts(int row) const
             texts << QString();
         else if (v.typeId() == QMetaType::Bool)
             texts << (v.toBool() ? QStringLiteral("1") : QStringLiteral("0"));
+        else if (m_columns[c].kind == FieldKind::Amount)
+            texts << Money::fromSql(v).toPlainString();
         else
             texts << v.toString();
     }
@@ -278,6 +286,8 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
             const QDate date = dateOf(v);
             return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : v.toString();
         }
+        if (c.format == ColumnFormat::Amount)
+            return Money::fromSql(v).format(QLocale());
         if (v.typeId() == QMetaType::Bool)
             return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
         return v.toString();
@@ -292,7 +302,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         if (c.status || c.format == ColumnFormat::CheckBox)
             return int(Qt::AlignCenter);
-        if (c.format == ColumnFormat::Number)
+        if (c.format == ColumnFormat::Number || c.format == ColumnFormat::Amount)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::BackgroundRole:

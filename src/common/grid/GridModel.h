@@ -46,6 +46,7 @@ public:
     const GridColumn &column(int i) const { return m_columns.at(i); }
     // The column called `name`, ignoring case; -1 when there is none.
     int columnIndex(const QString &name) const;
+    // ColumnFormat::Amount also makes the column's kind FieldKind::Amount.
     void setColumnFormat(int column, ColumnFormat format);
     void setColumnItems(int column, const QStringList &items);
     void setColumnEditable(int column, bool editable);
@@ -59,7 +60,7 @@ public:
 
     QVariant value(int row, int column) const;
     // A row as a lookup hands it back: every column as text, nulls as empty texts, flags
-    // as "1" or "0" whatever the engine's type.
+    // as "1" or "0" whatever the engine's type, amounts as "##0.00" with a point.
     QStringList rowTexts(int row) const;
 
     // Background of the cells from (row, column) to (row2, column2); `brush` is what the

@@ -73,6 +73,8 @@ struct Account
     bool summary = false; // EsPadre: summary accounts take no movements
     bool active = true;   // Status
     std::array<bool, AccountFlagCount> flags{};
+    // The sales-book code (SalesBookCode) stored in CuentaLibroVentas while that flag is set.
+    int salesBook = 0;
     std::array<QString, LinkedAccountCount> linked;
     QString bankParty = NoBankParty; // TerceroBanco
     QString accountNumber;           // NumeroCuenta
@@ -83,6 +85,12 @@ struct Account
     void setFlag(AccountFlag f, bool on) { flags[size_t(f)] = on; }
     const QString &account(LinkedAccount l) const { return linked[size_t(l)]; }
     void setAccount(LinkedAccount l, const QString &code) { linked[size_t(l)] = code; }
+    // What CuentaLibroVentas holds: the code while the flag is set (the general rate when no
+    // code was chosen), 0 otherwise.
+    int salesBookColumn() const
+    {
+        return flag(AccountFlag::CuentaLibroVentas) ? (salesBook > 0 ? salesBook : 1) : 0;
+    }
     bool hasBankParty() const { return !bankParty.isEmpty() && bankParty != NoBankParty; }
     // Sum of the cost-centre shares.
     Rate shareTotal() const;

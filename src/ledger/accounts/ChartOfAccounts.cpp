@@ -40,8 +40,9 @@ QStringList accountColumns()
 QVariantList accountValues(const Account &a)
 {
     QVariantList values{a.name.trimmed(), bit(a.summary)};
-    for (bool f : a.flags)
-        values << bit(f);
+    for (int i = 0; i < AccountFlagCount; ++i)
+        values << (AccountFlag(i) == AccountFlag::CuentaLibroVentas ? QVariant(a.salesBookColumn())
+                                                                    : bit(a.flags[size_t(i)]));
     for (const QString &l : a.linked)
         values << l.trimmed();
     values << (a.hasBankParty() ? a.bankParty.trimmed() : Account::NoBankParty)
@@ -80,8 +81,12 @@ std::optional<Account> ChartOfAccounts::load(const QString &code) const
     int c = 3;
     a.name = r.value(c++).toString();
     a.summary = r.value(c++).toInt() != 0;
-    for (bool &f : a.flags)
-        f = r.value(c++).toInt() != 0;
+    for (int i = 0; i < AccountFlagCount; ++i) {
+        const int value = r.value(c++).toInt();
+        a.flags[size_t(i)] = value != 0;
+        if (AccountFlag(i) == AccountFlag::CuentaLibroVentas)
+            a.salesBook = value;
+    }
     for (QString &l : a.linked)
         l = r.value(c++).toString().trimmed();
     a.bankParty = r.value(c++).toString();

@@ -132,6 +132,36 @@ TEST_F(GridModelTest, ShowsCellsByTheirColumnsFormat)
     EXPECT_FALSE(rows.setData(rows.index(0, 0), "X"));
 }
 
+// Amounts are stored in thousandths; a grid that knows a column holds amounts shows two
+// decimals with the workstation's separators, searches by amount and hands back "##0.00".
+TEST_F(GridModelTest, AmountColumnsShowSearchAndHandBackAmountsNotThousandths)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
+    rows.open(db(),
+              "SELECT Codigo, 1234567 AS Saldo FROM CUENTACONTABLE WHERE Codigo IN (?, ?) "
+              "UNION ALL SELECT '9', -5 FROM PARAMETRO ORDER BY 1",
+              {"1", "2"});
+    rows.setColumnFormat(1, ColumnFormat::Amount);
+    EXPECT_EQ(rows.data(rows.index(0, 1)).toString(), "1.234,57");
+    EXPECT_EQ(rows.data(rows.index(0, 1), Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(rows.rowTexts(0).at(1), "1234.57");
+
+    const auto typed =
+        *FindCondition::forColumn(1, rows.column(1).kind, FindMode::WholeValue, "1.234,57");
+    EXPECT_EQ(typed.test, FindCondition::Test::AmountEquals);
+    EXPECT_EQ(FindRow(rows, typed, 0), 0);
+    const auto plain =
+        *FindCondition::forColumn(1, FieldKind::Amount, FindMode::WholeValue, "-0.01");
+    EXPECT_EQ(FindRow(rows, plain, 0), 2);
+    // The raw thousandths are not an amount anyone typed.
+    const auto raw =
+        *FindCondition::forColumn(1, FieldKind::Amount, FindMode::WholeValue, "1234567");
+    EXPECT_EQ(FindRow(rows, raw, 0), -1);
+    QLocale::setDefault(before);
+}
+
 TEST_F(GridModelTest, LaterColourBlocksCoverEarlierOnes)
 {
     rows.open(db(), GridSamples::AccountLookup, {"%"});

@@ -89,6 +89,32 @@ TEST_F(ChartOfAccountsTest, ChangingAnAccountKeepsItsPlaceAndReplacesItsLinks)
     EXPECT_EQ(saved->bankParty, "*");
 }
 
+TEST_F(ChartOfAccountsTest, TheSalesBookFlagStoresItsBookCode)
+{
+    AccountDraft d;
+    d.mode = AccountEditMode::Modify;
+    d.account = *chart.load("110101001");
+    const auto stored = [&] {
+        return db()
+            .scalar("SELECT CuentaLibroVentas FROM CUENTACONTABLE WHERE Codigo = ?", {"110101001"})
+            .toInt();
+    };
+    d.account.setFlag(AccountFlag::CuentaLibroVentas, true);
+    d.account.salesBook = 9;
+    ASSERT_EQ(chart.save(d).result, ChartOfAccounts::SaveResult::Saved);
+    EXPECT_EQ(stored(), 9);
+    EXPECT_EQ(chart.load("110101001")->salesBook, 9);
+    EXPECT_TRUE(chart.load("110101001")->flag(AccountFlag::CuentaLibroVentas));
+
+    d.account.salesBook = 0; // set without a code: the general rate, as the old flag meant
+    ASSERT_EQ(chart.save(d).result, ChartOfAccounts::SaveResult::Saved);
+    EXPECT_EQ(stored(), 1);
+    d.account.setFlag(AccountFlag::CuentaLibroVentas, false);
+    d.account.salesBook = 6;
+    ASSERT_EQ(chart.save(d).result, ChartOfAccounts::SaveResult::Saved);
+    EXPECT_EQ(stored(), 0);
+}
+
 TEST_F(ChartOfAccountsTest, AFailingLinkInsertLeavesNothing)
 {
     AccountDraft d = newBank();

@@ -5,12 +5,14 @@
 #include "common/grid/CatalogService.h"
 #include "ledger/accounts/ChartOfAccounts.h"
 #include "ledger/accounts/CostCentreShareModel.h"
+#include "ledger/accounts/SalesBookCode.h"
 #include "ledger/accounts/ui/AccountGridPages.h"
 #include "ledger/accounts/ui/CodeLookupEdit.h"
 #include "ledger/accounts/ui/EnterMovesFocus.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -140,7 +142,19 @@ QWidget *AccountForm::buildFlags()
         }
         button->setObjectName(QStringLiteral("chk") + AccountColumns::of(f));
         chkFlags[size_t(i)] = button;
-        grid->addWidget(button, i % half, i / half);
+        if (f == AccountFlag::CuentaLibroVentas) {
+            // The sales book needs to know which of its columns the account feeds.
+            auto *row = new QHBoxLayout;
+            row->addWidget(button);
+            cmbLibroVentas = new QComboBox(page);
+            cmbLibroVentas->setObjectName(QStringLiteral("cmbLibroVentas"));
+            for (const SalesBookCode &c : SalesBookCode::all())
+                cmbLibroVentas->addItem(SalesBookCode::caption(c.code), c.code);
+            row->addWidget(cmbLibroVentas, 1);
+            grid->addLayout(row, i % half, i / half);
+        } else {
+            grid->addWidget(button, i % half, i / half);
+        }
     }
     QAbstractButton *purchases = flag(AccountFlag::CuentaLibroCompras);
     QAbstractButton *sales = flag(AccountFlag::CuentaLibroVentas);
@@ -148,9 +162,15 @@ QWidget *AccountForm::buildFlags()
         if (on)
             sales->setChecked(false);
     });
-    connect(sales, &QAbstractButton::toggled, this, [purchases](bool on) {
+    connect(sales, &QAbstractButton::toggled, this, [this, purchases](bool on) {
         if (on)
             purchases->setChecked(false);
+        updateSalesBookChoice();
+    });
+    // Setting the option by hand opens the choice of codes at once.
+    connect(sales, &QAbstractButton::clicked, this, [this](bool on) {
+        if (on && cmbLibroVentas->isVisible())
+            cmbLibroVentas->showPopup();
     });
     grid->setRowStretch(half, 1);
     return page;
@@ -230,12 +250,19 @@ void AccountForm::setEditing(bool editing)
         b->setEnabled(editing);
     for (QAbstractButton *b : chkFlags)
         b->setEnabled(editing);
+    updateSalesBookChoice();
     for (CodeLookupEdit *edit : txtCuentas)
         edit->setEditable(editing);
     txtTerceroBanco->setEditable(editing);
     txtNumeroCuenta->setReadOnly(!editing);
     tabCentros->setEditing(editing);
     tabConceptos->setEditing(editing);
+}
+
+void AccountForm::updateSalesBookChoice()
+{
+    const QAbstractButton *sales = flag(AccountFlag::CuentaLibroVentas);
+    cmbLibroVentas->setEnabled(sales->isEnabled() && sales->isChecked());
 }
 
 void AccountForm::showSegments(const QString &code, const AccountCodeStructure &structure)
@@ -258,6 +285,9 @@ void AccountForm::showAccount(const Account &a, const AccountCodeStructure &stru
     (a.active ? optActiva : optInactiva)->setChecked(true);
     for (int i = 0; i < AccountFlagCount; ++i)
         setFlagChecked(chkFlags[size_t(i)], a.flags[size_t(i)]);
+    const int salesBook = cmbLibroVentas->findData(a.salesBookColumn());
+    cmbLibroVentas->setCurrentIndex(std::max(0, salesBook));
+    updateSalesBookChoice();
     for (int i = 0; i < LinkedAccountCount; ++i)
         txtCuentas[size_t(i)]->showCode(a.linked[size_t(i)]);
     txtTerceroBanco->showCode(a.hasBankParty() ? a.bankParty : QString());
@@ -321,6 +351,8 @@ Account AccountForm::account() const
     a.active = !optInactiva->isChecked();
     for (int i = 0; i < AccountFlagCount; ++i)
         a.flags[size_t(i)] = chkFlags[size_t(i)]->isChecked();
+    a.salesBook =
+        a.flag(AccountFlag::CuentaLibroVentas) ? cmbLibroVentas->currentData().toInt() : 0;
     for (int i = 0; i < LinkedAccountCount; ++i)
         a.linked[size_t(i)] = txtCuentas[size_t(i)]->code();
     const QString party = txtTerceroBanco->code();

@@ -13,6 +13,7 @@ class ConceptPage;
 class CostCentrePage;
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 struct Session;
@@ -39,6 +40,8 @@ public:
     QRadioButton *optInactiva = nullptr;
     // Check boxes, except the two fiscal books, which are option buttons.
     std::array<QAbstractButton *, AccountFlagCount> chkFlags{};
+    // The sales-book code, chosen while "Libro de Ventas" is set.
+    QComboBox *cmbLibroVentas = nullptr;
     std::array<CodeLookupEdit *, LinkedAccountCount> txtCuentas{};
     CodeLookupEdit *txtTerceroBanco = nullptr;
     QLineEdit *txtNumeroCuenta = nullptr;
@@ -67,6 +70,7 @@ public:
     void setPicker(CatalogPicker *picker);
 
 private:
+    void updateSalesBookChoice();
     QWidget *buildGeneral();
     QWidget *buildFlags();
     QWidget *buildLinked();

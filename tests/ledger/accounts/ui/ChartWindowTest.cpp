@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -186,10 +187,35 @@ TEST_F(ChartWindow, APurchaseBookAccountIsNotASalesBookOne)
     QAbstractButton *purchases = form->flag(AccountFlag::CuentaLibroCompras);
     QAbstractButton *sales = form->flag(AccountFlag::CuentaLibroVentas);
     purchases->click();
+    EXPECT_FALSE(form->cmbLibroVentas->isEnabled());
     sales->click();
     EXPECT_FALSE(purchases->isChecked());
+    EXPECT_TRUE(form->cmbLibroVentas->isEnabled());
     sales->click();
     EXPECT_FALSE(sales->isChecked()); // neither book is a choice too
+    EXPECT_FALSE(form->cmbLibroVentas->isEnabled());
+}
+
+TEST_F(ChartWindow, ASalesBookAccountKeepsTheBookColumnItFeeds)
+{
+    ASSERT_TRUE(window.selectAccount("110101001"));
+    window.ToolbarAction("Modificar");
+    form->flag(AccountFlag::CuentaLibroVentas)->click();
+    form->cmbLibroVentas->hidePopup();
+    const int withheld = form->cmbLibroVentas->findData(8);
+    ASSERT_GE(withheld, 0);
+    EXPECT_EQ(form->cmbLibroVentas->itemText(withheld), "8 - IVA retenido por el cliente");
+    form->cmbLibroVentas->setCurrentIndex(withheld);
+    SaveScreenshot(&window, "frmCuentaContable-libroventas");
+    window.ToolbarAction("Guardar");
+    EXPECT_EQ(
+        db().scalar("SELECT CuentaLibroVentas FROM CUENTACONTABLE WHERE Codigo = ?", {"110101001"})
+            .toInt(),
+        8);
+    ASSERT_TRUE(window.selectAccount("110101"));
+    ASSERT_TRUE(window.selectAccount("110101001"));
+    EXPECT_EQ(form->cmbLibroVentas->currentData().toInt(), 8);
+    EXPECT_FALSE(form->cmbLibroVentas->isEnabled()); // browsing
 }
 
 TEST_F(ChartWindow, AParentIsNotDeletedALeafIs)

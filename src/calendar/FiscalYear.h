@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDate>
+
+// A company's fiscal year: it ends on the last day of its closing month (`EMPRESA.Mes`).
+struct FiscalYear
+{
+    QDate first;
+    QDate last;
+
+    bool contains(QDate date) const { return date >= first && date <= last; }
+
+    // The fiscal year that holds `date`, for a company closing in `closingMonth` (1-12; any
+    // other value counts as December).
+    static FiscalYear containing(QDate date, int closingMonth);
+    // The fiscal year that ends in calendar year `year`.
+    static FiscalYear endingIn(int year, int closingMonth);
+};

@@ -1,0 +1,243 @@
+#include "schema/NavigationTree.h"
+#include "platform/Db.h"
+#include "schema/InitialData.h"
+#include "support/Printers.h"
+#include "support/TestDatabase.h"
+
+#include <QHash>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<NavigationNode> &tree()
+{
+    return DefaultNavigationTree();
+}
+
+const NavigationNode *find(const QString &code)
+{
+    for (const NavigationNode &n : tree()) {
+        if (n.code == code)
+            return &n;
+    }
+    return nullptr;
+}
+
+bool offers(const NavigationNode &n, ToolbarOption option)
+{
+    return std::find(n.options.begin(), n.options.end(), option) != n.options.end();
+}
+
+TEST(NavigationTreeTest, EveryNodeHangsFromAContainerOneLevelUp)
+{
+    QHash<QString, const NavigationNode *> seen;
+    QHash<QString, int> siblings;
+    for (const NavigationNode &n : tree()) {
+        SCOPED_TRACE(n.code.toStdString());
+        EXPECT_TRUE(n.code.startsWith(QLatin1String("mnu_")));
+        EXPECT_FALSE(seen.contains(n.code)) << "duplicate code";
+        EXPECT_EQ(n.number, seen.size() + 1);
+        if (n.parent == NavigationRootKey()) {
+            EXPECT_EQ(n.level, 1);
+        } else {
+            const NavigationNode *parent = seen.value(n.parent);
+            ASSERT_NE(parent, nullptr) << "parent missing or listed after its child";
+            EXPECT_TRUE(parent->container);
+            EXPECT_EQ(n.level, parent->level + 1);
+        }
+        EXPECT_EQ(n.order, ++siblings[n.parent]);
+        seen.insert(n.code, &n);
+    }
+}
+
+TEST(NavigationTreeTest, NodesAreContainersSeparatorsOrWindows)
+{
+    QSet<QString> parents;
+    for (const NavigationNode &n : tree())
+        parents.insert(n.parent);
+    for (const NavigationNode &n : tree()) {
+        SCOPED_TRACE(n.code.toStdString());
+        if (n.container) {
+            EXPECT_TRUE(n.form.isEmpty());
+            EXPECT_TRUE(n.options.empty());
+            EXPECT_TRUE(parents.contains(n.code)) << "empty sub-menu";
+        } else if (n.isSeparator()) {
+            EXPECT_TRUE(n.form.isEmpty());
+            EXPECT_NE(n.image, 0) << "without a picture a separator shows as an entry";
+            EXPECT_GT(n.level, 1);
+        } else {
+            EXPECT_TRUE(n.isFunction());
+            EXPECT_TRUE(n.form.startsWith(QLatin1String("frm"), Qt::CaseInsensitive));
+            // Whatever a group is granted, its window can always be closed.
+            EXPECT_TRUE(offers(n, ToolbarOption::Salir));
+        }
+    }
+}
+
+TEST(NavigationTreeTest, MenusAndModeCaptionsAreTheOnesTheShellExpects)
+{
+    QStringList menus;
+    for (const NavigationNode &n : tree()) {
+        if (n.level == 1)
+            menus << n.code + QLatin1Char('=') + n.caption;
+    }
+    EXPECT_EQ(menus, QStringList({"mnu_sistema=Sistema", "mnu_tablas=Tablas",
+                                  "mnu_movimientos=Movimientos", "mnu_procesos=Procesos",
+                                  "mnu_informes=Informes", "mnu_impuestos=Impuestos",
+                                  "mnu_bancos=Bancos", "mnu_utilidades=Utilidades"}));
+
+    const NavigationNode *period = find(QStringLiteral("mnu_cambiarperiodo"));
+    ASSERT_NE(period, nullptr);
+    EXPECT_EQ(period->form, QStringLiteral("frmCambiarPeriodo"));
+
+    // The caption, upper-cased, selects the option mode the window reads when it opens.
+    const QHash<QString, QString> modeWindows{
+        {"BALANCE GENERAL", "frmRepBalanceGeneral"},
+        {"BALANCE GENERAL COMPARATIVO", "frmRepBalanceGeneral"},
+        {"AUXILIAR", "frmRepLibroAuxiliar"},
+        {"AUXILIAR ANALITICO", "frmRepLibroAuxiliarAnalitico"},
+        {"SALDOS POR TERCEROS", "frmRepLibroAuxiliar"},
+        {"IPC", "frmIPC"},
+        {"TASA REPRESENTATIVA DEL MERCADO", "frmIPC"},
+        {"IMPORTAR DATOS EMPRESA", "frmDataTransferEmpresa"},
+        {"EXPORTAR DATOS EMPRESA", "frmDataTransferEmpresa"}};
+    QSet<QString> found;
+    for (const NavigationNode &n : tree()) {
+        const QString key = n.caption.toUpper();
+        if (modeWindows.contains(key)) {
+            EXPECT_EQ(n.form, modeWindows.value(key)) << key.toStdString();
+            found.insert(key);
+        }
+    }
+    EXPECT_EQ(found.size(), modeWindows.size());
+}
+
+TEST(NavigationTreeTest, OnlyStructureAndSystemNameAreReservedToSystems)
+{
+    QStringList reserved;
+    for (const NavigationNode &n : tree()) {
+        if (n.systemsOnly)
+            reserved << n.form;
+    }
+    EXPECT_EQ(reserved, QStringList({"FrmEstructura", "FrmSistema"}));
+    EXPECT_TRUE(offers(*find("mnu_estructura"), ToolbarOption::Subir));
+    EXPECT_TRUE(offers(*find("mnu_estructura"), ToolbarOption::Bajar));
+}
+
+class InstalledNavigationTest : public ::testing::Test
+{
+protected:
+    Db &db() { return m_database.db(); }
+    qlonglong count(const QString &sql, const QVariantList &params = {})
+    {
+        return db().scalar(sql, params).toLongLong();
+    }
+
+    TestDatabase m_database;
+};
+
+TEST_F(InstalledNavigationTest, SegHoldsTheTreeAndTheOperationsItsWindowsOffer)
+{
+    const auto rows = db().rows("SELECT CodNodo, NomNodo, Nivel, NodoPadre, NumNodo, Orden, "
+                                "Imagen, Forma, EsPadre FROM SEG ORDER BY NumNodo");
+    ASSERT_EQ(rows.size(), tree().size());
+    size_t offered = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const NavigationNode &n = tree()[i];
+        const QSqlRecord &r = rows[i];
+        SCOPED_TRACE(n.code.toStdString());
+        EXPECT_EQ(r.value(0).toString(), n.code);
+        EXPECT_EQ(r.value(1).toString(), n.caption);
+        EXPECT_EQ(r.value(2).toInt(), n.level);
+        EXPECT_EQ(r.value(3).toString(), n.parent);
+        EXPECT_EQ(r.value(5).toInt(), n.order);
+        EXPECT_EQ(r.value(6).toInt(), n.image);
+        EXPECT_EQ(r.value(7).toString(), n.form);
+        EXPECT_EQ(r.value(8).toString(), n.container ? "S" : "N");
+        EXPECT_EQ(count("SELECT COUNT(*) FROM OPCIONESMENU WHERE CodNodo = ?", {n.code}),
+                  qlonglong(n.options.size()));
+        offered += n.options.size();
+    }
+    EXPECT_GT(offered, tree().size());
+}
+
+TEST_F(InstalledNavigationTest, SistemasSeesEveryNodeWithEveryOperation)
+{
+    EXPECT_EQ(count("SELECT COUNT(*) FROM GRUPOSEG WHERE CodGrupo = 'SISTEMAS' AND Ver = 'S'"),
+              qlonglong(tree().size()));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM OPCIONESMENU OM LEFT JOIN OPCIONESGRUPO OG "
+                    "ON OG.CodNodo = OM.CodNodo AND OG.Opcion = OM.Opcion "
+                    "AND OG.CodGrupo = 'SISTEMAS' WHERE OG.CodGrupo IS NULL"),
+              0);
+
+    // The main window's menu query, for a member of SISTEMAS.
+    db().exec("INSERT INTO USUARIOS (CodUsuario, NombreUsuario, Paswod) VALUES ('ADM', 'A', 'x')");
+    db().exec("INSERT INTO USUARIOGRUPO (CodUsuario, CodGrupo) VALUES ('ADM', 'SISTEMAS')");
+    db().exec("INSERT INTO USUARIOGRUPO (CodUsuario, CodGrupo) VALUES ('ADM', 'SUPERGRUPO')");
+    const auto menu = db().rows(
+        "SELECT S.Nivel, S.NodoPadre, GS.CodNodo, S.NomNodo, S.Imagen, MAX(GS.Ver) AS Ver, "
+        "S.Orden, S.NumNodo FROM GRUPOSEG GS INNER JOIN SEG S ON GS.CodNodo = S.CodNodo "
+        "INNER JOIN USUARIOGRUPO UG ON GS.CodGrupo = UG.CodGrupo WHERE UG.CodUsuario = ? "
+        "GROUP BY S.Nivel, S.NodoPadre, GS.CodNodo, S.NomNodo, S.Imagen, S.Orden, S.NumNodo "
+        "ORDER BY S.Nivel, S.Orden, S.NumNodo",
+        {"ADM"});
+    ASSERT_EQ(menu.size(), tree().size());
+    for (const QSqlRecord &r : menu)
+        EXPECT_EQ(r.value(5).toString(), QStringLiteral("S"));
+}
+
+TEST_F(InstalledNavigationTest, SupergrupoLacksOnlyTheSystemsWindows)
+{
+    const auto hidden = db().rows("SELECT S.Forma FROM SEG S WHERE NOT EXISTS (SELECT 1 FROM "
+                                  "GRUPOSEG G WHERE G.CodNodo = S.CodNodo "
+                                  "AND G.CodGrupo = 'SUPERGRUPO') ORDER BY S.Forma");
+    QStringList forms;
+    for (const QSqlRecord &r : hidden)
+        forms << r.value(0).toString();
+    EXPECT_EQ(forms, QStringList({"FrmEstructura", "FrmSistema"}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM OPCIONESGRUPO WHERE CodGrupo = 'SUPERGRUPO' "
+                    "AND CodNodo IN ('mnu_estructura', 'mnu_nombresistema')"),
+              0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM OPCIONESGRUPO WHERE CodGrupo = 'SUPERGRUPO'"),
+              count("SELECT COUNT(*) FROM OPCIONESMENU WHERE CodNodo NOT IN "
+                    "('mnu_estructura', 'mnu_nombresistema')"));
+}
+
+TEST_F(InstalledNavigationTest, RightsFollowNodesAndGroupsButSurviveAnEditedNode)
+{
+    // The structure window rewrites a node's operations on every save.
+    db().exec("DELETE FROM OPCIONESMENU WHERE CodNodo = 'mnu_terceros'");
+    db().exec("INSERT INTO OPCIONESMENU (CodNodo, Opcion) VALUES ('mnu_terceros', 10)");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM OPCIONESGRUPO WHERE CodNodo = 'mnu_terceros' "
+                    "AND CodGrupo = 'SISTEMAS'"),
+              8);
+
+    db().exec("DELETE FROM SEG WHERE CodNodo = 'mnu_terceros'");
+    for (const char *table : {"OPCIONESMENU", "GRUPOSEG", "OPCIONESGRUPO"})
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE CodNodo = 'mnu_terceros'")
+                            .arg(QLatin1String(table))),
+                  0)
+            << table;
+
+    db().exec("DELETE FROM GRUPOS WHERE CodGrupo = 'SUPERGRUPO'");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM GRUPOSEG WHERE CodGrupo = 'SUPERGRUPO'"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM OPCIONESGRUPO WHERE CodGrupo = 'SUPERGRUPO'"), 0);
+}
+
+TEST_F(InstalledNavigationTest, InstallingAgainAddsOnlyMissingNodes)
+{
+    EXPECT_EQ(InstallNavigationTree(db()), 0);
+    db().exec("UPDATE SEG SET NomNodo = 'Clientes y Proveedores' WHERE CodNodo = 'mnu_terceros'");
+    db().exec("DELETE FROM SEG WHERE CodNodo = 'mnu_cierre'");
+    db().exec("DELETE FROM GRUPOS WHERE CodGrupo = 'SUPERGRUPO'");
+
+    EXPECT_EQ(InstallNavigationTree(db()), 1);
+    EXPECT_EQ(db().scalar("SELECT NomNodo FROM SEG WHERE CodNodo = 'mnu_terceros'"),
+              QVariant("Clientes y Proveedores"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM OPCIONESGRUPO WHERE CodNodo = 'mnu_cierre' "
+                    "AND CodGrupo = 'SISTEMAS'"),
+              2);
+}
+
+} // namespace
