@@ -15,4 +15,9 @@ struct FiscalYear
     static FiscalYear containing(QDate date, int closingMonth);
     // The fiscal year that ends in calendar year `year`.
     static FiscalYear endingIn(int year, int closingMonth);
+    // The last day of the fiscal year before the one that holds `date`.
+    static QDate previousEnd(QDate date, int closingMonth)
+    {
+        return containing(date, closingMonth).first.addDays(-1);
+    }
 };

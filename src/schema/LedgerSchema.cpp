@@ -1,6 +1,7 @@
 #include "schema/LedgerSchema.h"
 
 #include "platform/Db.h"
+#include "schema/BalanceStore.h"
 #include "schema/InitialData.h"
 #include "schema/LedgerTables.h"
 #include "schema/VoucherCoreUpgrade.h"
@@ -30,5 +31,7 @@ std::vector<Migration> LedgerMigrations()
          }},
         {3, QStringLiteral("Núcleo de comprobantes: documentos, fechas, índices y tipos únicos"),
          UpgradeForVoucherCore},
+        {4, QStringLiteral("Saldos por cuenta y por tercero, mantenidos al contabilizar"),
+         BalanceStore::install},
     };
 }

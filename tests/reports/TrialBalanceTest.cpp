@@ -1,0 +1,232 @@
+#include "reports/TrialBalance.h"
+
+#include "platform/Db.h"
+#include "platform/Transaction.h"
+#include "support/Fixtures.h"
+#include "support/Printers.h"
+#include "support/TestDatabase.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+namespace {
+
+Money u(qint64 units)
+{
+    return Money::fromUnits(units);
+}
+
+// Head office E01 with branch E02, a small chart in five levels (detail codes of 9
+// characters), books posted straight into MOVIMIENTO.
+class TrialBalanceTest : public ::testing::Test
+{
+protected:
+    TrialBalanceTest()
+    {
+        Fixtures::addCompany(db(), "E01", "ALFA", {}, 1, 12, 0);
+        Fixtures::addCompany(db(), "E02", "ALFA SUCURSAL", "E01", 1, 12, 0);
+        db().exec("UPDATE PARAMETRO SET CantDigCuenta = 9");
+        for (const char *type : {"001"})
+            db().exec("INSERT INTO COMPROBANTE (Codigo, Nombre) VALUES (?, 'T')", {type});
+        for (const QString detail :
+             {"110501001", "110501002", "120101001", "210101001", "410101001"}) {
+            for (int length : {1, 2, 4, 6})
+                account(detail.left(length), true);
+            account(detail, false);
+        }
+    }
+    Db &db() { return data.db(); }
+    void account(const QString &code, bool summary)
+    {
+        db().exec("INSERT INTO CUENTACONTABLE (Codigo, Nombre, EsPadre) VALUES (?, ?, ?) "
+                  "ON CONFLICT (Codigo) DO NOTHING",
+                  {code, "CUENTA " + code, summary ? 1 : 0});
+    }
+    // A two-line voucher: `amount` from `credited` to `debited`.
+    void post(QDate date, const QString &debited, const QString &credited, qint64 units,
+              const QString &type = "001", const QString &company = "E01")
+    {
+        ++m_number;
+        for (int line = 1; line <= 2; ++line)
+            db().exec("INSERT INTO MOVIMIENTO (Empresa, Matriz, TipoComprobante, "
+                      "NumeroComprobante, Usuario, Linea, Cuenta, Fecha, ValorDebito, "
+                      "ValorCredito) VALUES (?, 'E01', ?, ?, 'ANA', ?, ?, ?, ?, ?)",
+                      {company, type, QString::number(m_number), line,
+                       line == 1 ? debited : credited, date,
+                       line == 1 ? u(units).toSql() : Money().toSql(),
+                       line == 2 ? u(units).toSql() : Money().toSql()});
+    }
+    TrialBalanceOptions options(int month, int year)
+    {
+        TrialBalanceOptions o;
+        o.company = o.headOffice = "E01";
+        o.month = month;
+        o.year = year;
+        return o;
+    }
+    // The row of `code`; a row of zeros named "absent" when the balance does not list it.
+    TrialBalanceRow row(const TrialBalanceOptions &o, const QString &code)
+    {
+        for (const TrialBalanceRow &r : TrialBalance::compute(db(), o))
+            if (r.code == code)
+                return r;
+        return {"absent", {}, false, {}};
+    }
+    QStringList codes(const TrialBalanceOptions &o)
+    {
+        QStringList list;
+        for (const TrialBalanceRow &r : TrialBalance::compute(db(), o))
+            list << r.code;
+        return list;
+    }
+
+    TestDatabase data;
+    int m_number = 0;
+};
+
+TEST_F(TrialBalanceTest, TheFirstMonthOpensFromTheOpeningVoucherOnly)
+{
+    post(QDate(2025, 1, 1), "110501001", "210101001", 1000, "999");
+    post(QDate(2025, 1, 10), "110501001", "410101001", 300);
+    post(QDate(2025, 2, 5), "110501001", "210101001", 50, "999"); // a late opening voucher
+
+    const auto january = row(options(1, 2025), "110501001");
+    EXPECT_EQ(january.sum.opening, u(1000));
+    EXPECT_EQ(january.sum.debit, u(300));
+    EXPECT_EQ(january.sum.closing(), u(1300));
+
+    // February opens with everything since the start of the year; its own "999" is no
+    // movement of the month and waits for March's opening balance.
+    const auto february = row(options(2, 2025), "110501001");
+    EXPECT_EQ(february.sum.opening, u(1300));
+    EXPECT_TRUE(february.sum.debit.isZero());
+    EXPECT_EQ(row(options(3, 2025), "110501001").sum.opening, u(1350));
+    // Credit balances are negative: debit minus credit, for every class.
+    EXPECT_EQ(row(options(3, 2025), "2").sum.opening, -u(1050));
+}
+
+TEST_F(TrialBalanceTest, AFiscalYearClosingInJuneStartsInJuly)
+{
+    db().exec("UPDATE EMPRESA SET Mes = 6");
+    post(QDate(2025, 6, 30), "110501001", "410101001", 500);
+    post(QDate(2025, 7, 1), "110501001", "210101001", 800, "999");
+    post(QDate(2025, 7, 2), "120101001", "110501001", 100);
+    // July is the first month: the June movements belong to the year before.
+    EXPECT_EQ(row(options(7, 2025), "110501001").sum.opening, u(800));
+    // January is mid-year: the opening counts from July on, across the calendar year.
+    EXPECT_EQ(row(options(1, 2026), "110501001").sum.opening, u(700));
+    EXPECT_EQ(row(options(6, 2025), "110501001").sum.opening, Money());
+    EXPECT_EQ(row(options(6, 2025), "110501001").sum.debit, u(500));
+}
+
+TEST_F(TrialBalanceTest, DecemberClosingThenJanuaryOpensAfresh)
+{
+    post(QDate(2024, 12, 15), "110501001", "410101001", 400);
+    post(QDate(2025, 1, 1), "110501001", "210101001", 999, "999");
+    EXPECT_EQ(row(options(12, 2024), "110501001").sum.closing(), u(400));
+    EXPECT_EQ(row(options(1, 2025), "110501001").sum.opening, u(999));
+}
+
+TEST_F(TrialBalanceTest, ParentsSumTheirDescendantsAndLevelsLimitTheCodes)
+{
+    post(QDate(2025, 3, 1), "110501001", "410101001", 100);
+    post(QDate(2025, 3, 2), "110501002", "410101001", 20);
+    EXPECT_EQ(row(options(3, 2025), "1105").sum.debit, u(120));
+    EXPECT_EQ(row(options(3, 2025), "1").sum.debit, u(120));
+    EXPECT_EQ(row(options(3, 2025), "4").sum.credit, u(120));
+
+    auto o = options(3, 2025);
+    o.level = 1;
+    EXPECT_EQ(codes(o), QStringList({"1", "11", "4", "41"}));
+    o.level = 3;
+    EXPECT_EQ(codes(o), QStringList({"1", "11", "1105", "110501", "4", "41", "4101", "410101"}));
+    // Parents without movement stay out unless every account is asked for.
+    o.level = 1;
+    o.showAll = true;
+    EXPECT_EQ(codes(o), QStringList({"1", "11", "12", "2", "21", "4", "41"}));
+}
+
+TEST_F(TrialBalanceTest, TheRangeComparesCodesAsText)
+{
+    post(QDate(2025, 3, 1), "110501001", "410101001", 100);
+    auto o = options(3, 2025);
+    o.from = "11";
+    o.to = "12";
+    EXPECT_EQ(codes(o), QStringList({"11", "1105", "110501", "110501001"}));
+    o.to.clear(); // both ends or none
+    EXPECT_EQ(codes(o).size(), 10);
+}
+
+TEST_F(TrialBalanceTest, ConsolidatedSumsEveryCompanyOfTheHeadOffice)
+{
+    post(QDate(2025, 3, 1), "110501001", "410101001", 100);
+    post(QDate(2025, 3, 1), "110501001", "410101001", 40, "001", "E02");
+    auto o = options(3, 2025);
+    EXPECT_EQ(row(o, "110501001").sum.debit, u(100));
+    o.consolidated = true;
+    EXPECT_EQ(row(o, "110501001").sum.debit, u(140));
+}
+
+TEST_F(TrialBalanceTest, TheClosingVoucherCanBeLeftOutOfItsMonth)
+{
+    post(QDate(2025, 12, 10), "110501001", "410101001", 100);
+    post(QDate(2025, 12, 31), "410101001", "210101001", 100, "099");
+    auto o = options(12, 2025);
+    EXPECT_EQ(row(o, "410101001").sum.debit, u(100));
+    o.withoutClosing = true;
+    EXPECT_TRUE(row(o, "410101001").sum.debit.isZero());
+    EXPECT_EQ(row(o, "410101001").sum.credit, u(100));
+}
+
+TEST(TrialBalanceRollUp, ShortCodesCountOnceAndSQL2000TakesTheWholeCode)
+{
+    const std::map<QString, AccountSum> sums{{"11", {u(5), {}, {}}},
+                                             {"1105010010", {u(7), {}, {}}}};
+    const auto rolled = TrialBalance::rollUp(sums, 9, false);
+    EXPECT_EQ(rolled.at("11").opening, u(12));
+    EXPECT_EQ(rolled.at("1").opening, u(12));
+    EXPECT_EQ(rolled.at("110501001").opening, u(7));
+    EXPECT_FALSE(rolled.count("1105010010"));
+    EXPECT_EQ(TrialBalance::rollUp(sums, 9, true).at("1105010010").opening, u(7));
+}
+
+// Random books: every month and level of the balance from the store equals the sums taken
+// line by line from MOVIMIENTO.
+TEST_F(TrialBalanceTest, TheStoreGivesWhatTheLinesAddUpTo)
+{
+    QRandomGenerator random(42);
+    const QStringList details{"110501001", "110501002", "120101001", "210101001", "410101001"};
+    const QStringList types{"001", "001", "001", "999", "099"};
+    {
+        Transaction tx(db());
+        for (int i = 0; i < 80; ++i)
+            post(QDate(2025, 1 + random.bounded(12), 1 + random.bounded(28)),
+                 details[random.bounded(details.size())], details[random.bounded(details.size())],
+                 random.bounded(1, 5000), types[random.bounded(types.size())],
+                 random.bounded(2) ? "E01" : "E02");
+        tx.commit();
+    }
+    for (int month = 1; month <= 12; ++month) {
+        const QDate first(2025, month, 1);
+        for (const QString &code :
+             {QString("1"), QString("11"), QString("1105"), QString("110501001"), QString("41")}) {
+            const QString like = code + "%";
+            const Money opening = Money::fromSql(db().scalar(
+                "SELECT SUM(ValorDebito - ValorCredito) FROM MOVIMIENTO WHERE Empresa = 'E01' "
+                "AND Cuenta LIKE ? AND ((Fecha < ?) OR (? = 1 AND Fecha < ? AND "
+                "TipoComprobante = '999'))",
+                {like, first, month == 1 ? 1 : 0, first.addMonths(1)}));
+            const Money debit = Money::fromSql(db().scalar(
+                "SELECT SUM(ValorDebito) FROM MOVIMIENTO WHERE Empresa = 'E01' AND Cuenta LIKE ? "
+                "AND Fecha >= ? AND Fecha < ? AND TipoComprobante <> '999'",
+                {like, first, first.addMonths(1)}));
+            auto o = options(month, 2025);
+            o.showAll = true;
+            const auto found = row(o, code);
+            EXPECT_EQ(found.sum.opening, opening) << month << " " << code.toStdString();
+            EXPECT_EQ(found.sum.debit, debit) << month << " " << code.toStdString();
+        }
+    }
+}
+
+} // namespace
