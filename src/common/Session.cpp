@@ -33,8 +33,6 @@ void Session::clearCompany()
     gDireccionMatriz.clear();
     gBaseDatosOrvan.clear();
     gServidorOrvan.clear();
-    gUsuarioOrvan.clear();
-    gPasswordOrvan.clear();
     gBaseDatosNomina.clear();
     gMes = 0;
     gAno = 0;
@@ -46,8 +44,8 @@ QString Session::userPeriodText() const
     if (hasPeriod()) {
         const QLocale spanish(QLocale::Spanish, QLocale::Venezuela);
         const QString month = spanish.monthName(gMes, QLocale::LongFormat);
-        text += QStringLiteral("        PROCESA: ") + month.left(1).toUpper() + month.mid(1)
-                + QLatin1Char('/') + QString::number(gAno);
+        text += QStringLiteral("        PROCESA: ") + month.left(1).toUpper() + month.mid(1) +
+                QLatin1Char('/') + QString::number(gAno);
     }
     return text.trimmed();
 }

@@ -14,8 +14,8 @@ class ShellHost;
 struct Session
 {
     // Start-up and connection
-    Db *gConexion = nullptr;  // the shared connection; owned by the application
-    QString gCadenaConexion;  // description of the connection in use (never the password)
+    Db *gConexion = nullptr; // the shared connection; owned by the application
+    QString gCadenaConexion; // description of the connection in use (never the password)
     QString gServidor;
     QString gVersionSQL = QStringLiteral("SQL2005");
     QString gNombreSistema;
@@ -41,10 +41,10 @@ struct Session
     qint16 gAgenteRetencion = 0;
     QString gCuentaPorCobrar;
     QString gDireccionMatriz;
+    // Where the accounting interfaces find the other systems' databases. Their logins are
+    // not kept here: ExternalSystemLogin reads them when a connection is made.
     QString gBaseDatosOrvan;
     QString gServidorOrvan;
-    QString gUsuarioOrvan;
-    QString gPasswordOrvan;
     QString gBaseDatosNomina;
     qint16 gMes = 0;
     qint16 gAno = 0;
@@ -56,13 +56,13 @@ struct Session
     qint8 gModoOpcion = 0;
     bool gVentanaLista = false;
     QString gConsultaLista;
-    int gCatalogoRegistros = 0;  // rows the last lookup found
+    int gCatalogoRegistros = 0; // rows the last lookup found
 
     // Services every window reaches through the session; owned by the application.
     Prompter *prompter = nullptr;
     SettingsStore *settings = nullptr;
-    ShellHost *host = nullptr;  // the main window; null in tests that need none
-    ReportOutput *reports = nullptr;  // preview, printers and PDF of this workstation
+    ShellHost *host = nullptr;       // the main window; null in tests that need none
+    ReportOutput *reports = nullptr; // preview, printers and PDF of this workstation
 
     Db &db() const;
     Prompter &prompt() const;

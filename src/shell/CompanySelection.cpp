@@ -8,11 +8,25 @@
 #include "shell/UserRights.h"
 
 namespace {
-// Columns of both queries, in order.
+// Columns of both queries, in order. The picker shows every column it is given, so the
+// other systems' logins and passwords are never among them (ExternalSystemLogin reads them).
 enum Column {
-    Codigo, Nombre, CodMatriz, Matriz, Direccion, Ciudad, Tipo, Telefono1, Status,
-    AgenteRetencion, CuentaPorCobrar, BaseDatosOrvan, BaseDatosNomina, DireccionMatriz,
-    ServidorOrvan, UsuarioOrvan, PasswordOrvan, ColumnCount
+    Codigo,
+    Nombre,
+    CodMatriz,
+    Matriz,
+    Direccion,
+    Ciudad,
+    Tipo,
+    Telefono1,
+    Status,
+    AgenteRetencion,
+    CuentaPorCobrar,
+    BaseDatosOrvan,
+    BaseDatosNomina,
+    DireccionMatriz,
+    ServidorOrvan,
+    ColumnCount
 };
 const QString periodNode = QStringLiteral("mnu_cambiarperiodo");
 } // namespace
@@ -33,8 +47,7 @@ QString CompanySelection::companyQuery(int mode)
             "E.Ciudad, E.Tipo, E.Telefono1, "
             "CASE WHEN E.Tipo = 0 THEN CASE WHEN E.Status = 0 THEN 3 ELSE 0 END ELSE E.Tipo END "
             "AS Status, E.AgenteRetencion, E.CuentaPorCobrar, E.BaseDatosOrvan, "
-            "E.BaseDatosNomina, A.Direccion AS DireccionMatriz, E.ServidorOrvan, E.UsuarioOrvan, "
-            "E.PasswordOrvan "
+            "E.BaseDatosNomina, A.Direccion AS DireccionMatriz, E.ServidorOrvan "
             "FROM EMPRESA E LEFT JOIN EMPRESA A ON E.CodigoMatriz = A.Codigo "
             "ORDER BY E.Tipo DESC, E.Codigo");
     return QStringLiteral(
@@ -45,8 +58,7 @@ QString CompanySelection::companyQuery(int mode)
         "ELSE MAX(E.Tipo) END AS Status, MAX(E.AgenteRetencion) AS AgenteRetencion, "
         "MAX(E.CuentaPorCobrar) AS CuentaPorCobrar, MAX(E.BaseDatosOrvan) AS BaseDatosOrvan, "
         "MAX(E.BaseDatosNomina) AS BaseDatosNomina, MAX(A.Direccion) AS DireccionMatriz, "
-        "MAX(E.ServidorOrvan) AS ServidorOrvan, MAX(E.UsuarioOrvan) AS UsuarioOrvan, "
-        "MAX(E.PasswordOrvan) AS PasswordOrvan "
+        "MAX(E.ServidorOrvan) AS ServidorOrvan "
         "FROM USUARIOEMPRESA UE INNER JOIN EMPRESA E "
         "ON UE.Empresa = E.Codigo AND UE.Matriz = E.CodigoMatriz "
         "LEFT JOIN EMPRESA A ON E.CodigoMatriz = A.Codigo "
@@ -87,11 +99,10 @@ CompanySelection::Outcome CompanySelection::SelectCompany(int mode)
     takeOver(row);
     if (m_session.host) {
         const bool headOffice = row[Status] == QLatin1String("1");
-        m_session.host->setCaption(
-            m_session.gDescripcionSistema
-            + (headOffice ? QStringLiteral("   Empresa : ") + row[Nombre]
-                          : QStringLiteral("   Sucursal : ") + row[Nombre]
-                                + QStringLiteral(" - ") + row[Matriz]));
+        m_session.host->setCaption(m_session.gDescripcionSistema +
+                                   (headOffice ? QStringLiteral("   Empresa : ") + row[Nombre]
+                                               : QStringLiteral("   Sucursal : ") + row[Nombre] +
+                                                     QStringLiteral(" - ") + row[Matriz]));
         m_session.host->setUserPanel(m_session.userPeriodText());
         m_session.host->openNode(periodNode);
     }
@@ -115,8 +126,6 @@ void CompanySelection::takeOver(const QStringList &row)
     s.gDireccionMatriz = row[DireccionMatriz];
     s.gBaseDatosOrvan = row[BaseDatosOrvan];
     s.gServidorOrvan = row[ServidorOrvan];
-    s.gUsuarioOrvan = row[UsuarioOrvan];
-    s.gPasswordOrvan = row[PasswordOrvan];
     s.gBaseDatosNomina = row[BaseDatosNomina];
     s.gMes = 0;
     s.gAno = 0;

@@ -26,7 +26,7 @@ public:
     // The mode the menu entry and the toolbar use for the session's user; 0 = nothing to pick.
     int modeForUser() const;
 
-    // The statement each mode shows, with its bound values (17 columns, head offices first).
+    // The statement each mode shows, with its bound values (15 columns, head offices first).
     static QString companyQuery(int mode);
 
     // Stored closing month of a company, and its closing month and last closed year.

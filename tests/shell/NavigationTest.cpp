@@ -4,6 +4,7 @@
 #include "platform/Db.h"
 #include "shell/CompanySelection.h"
 #include "shell/NavigationMenu.h"
+#include "shell/PasswordScrambler.h"
 #include "support/Fixtures.h"
 #include "support/Printers.h"
 #include "support/ScriptedPrompter.h"
@@ -167,7 +168,7 @@ protected:
 TEST_F(CompanySelectionTest, BranchSetsTheHeadOfficeAndOpensThePeriodWindow)
 {
     EXPECT_EQ(selection("002").SelectCompany(2), CompanySelection::Outcome::Selected);
-    ASSERT_EQ(shown.size(), 1);  // only the assigned company
+    ASSERT_EQ(shown.size(), 1); // only the assigned company
     EXPECT_EQ(session.gEmpresa, "002");
     EXPECT_EQ(session.gMatriz, "001");
     EXPECT_EQ(session.gNombreEmpresa, "ANDINA VALENCIA");
@@ -178,8 +179,9 @@ TEST_F(CompanySelectionTest, BranchSetsTheHeadOfficeAndOpensThePeriodWindow)
     EXPECT_EQ(host.caption, "Valdoria   Sucursal : ANDINA VALENCIA - COMERCIAL ANDINA C.A.");
     EXPECT_EQ(host.panel, "USUARIO: ANA PEREZ");
     EXPECT_EQ(host.opened, QStringList({"mnu_cambiarperiodo"}));
-    EXPECT_EQ(db().scalar("SELECT Empresa FROM SESIONUSUARIO WHERE NombreEquipo = 'pc-1'").toString(),
-              "002");
+    EXPECT_EQ(
+        db().scalar("SELECT Empresa FROM SESIONUSUARIO WHERE NombreEquipo = 'pc-1'").toString(),
+        "002");
 }
 
 TEST_F(CompanySelectionTest, AdministratorsSeeEveryCompanyHeadOfficesFirst)
@@ -187,9 +189,9 @@ TEST_F(CompanySelectionTest, AdministratorsSeeEveryCompanyHeadOfficesFirst)
     EXPECT_EQ(selection("001").SelectCompany(1), CompanySelection::Outcome::Selected);
     ASSERT_EQ(shown.size(), 3);
     EXPECT_EQ(shown[0][0], "001");
-    EXPECT_EQ(shown[0][8], "1");  // head office
-    EXPECT_EQ(shown[1][8], "0");  // active branch
-    EXPECT_EQ(shown[2][8], "3");  // inactive branch, still offered
+    EXPECT_EQ(shown[0][8], "1"); // head office
+    EXPECT_EQ(shown[1][8], "0"); // active branch
+    EXPECT_EQ(shown[2][8], "3"); // inactive branch, still offered
     EXPECT_EQ(session.gMatriz, "001");
     EXPECT_EQ(host.caption, "Valdoria   Empresa : COMERCIAL ANDINA C.A.");
     EXPECT_EQ(selection("003").SelectCompany(1), CompanySelection::Outcome::Selected);
@@ -219,6 +221,28 @@ TEST_F(CompanySelectionTest, TheSameUserInTheSameCompanyElsewhereIsRefused)
     EXPECT_EQ(prompter.lastText(), "¡El usuario ya inicio sesión en la empresa seleccionada!");
     EXPECT_TRUE(session.gEmpresa.isEmpty());
     EXPECT_EQ(CompanySelection(session, {}, "x").modeForUser(), 2);
+}
+
+TEST_F(CompanySelectionTest, NoListOfCompaniesShowsTheOtherSystemsLogins)
+{
+    db().exec("UPDATE EMPRESA SET ServidorOrvan = 'srv-ventas', UsuarioOrvan = 'contable', "
+              "PasswordOrvan = ?, UsuarioNomina = 'nomina', PasswordNomina = ?",
+              {PasswordScrambler::ScramblePassword("secreto"),
+               PasswordScrambler::ScramblePassword("otro")});
+    const QStringList secrets{"contable", "nomina", PasswordScrambler::ScramblePassword("secreto"),
+                              PasswordScrambler::ScramblePassword("otro")};
+    for (int mode : {1, 2}) {
+        EXPECT_EQ(selection("002").SelectCompany(mode), CompanySelection::Outcome::Selected);
+        ASSERT_FALSE(shown.isEmpty());
+        for (const QStringList &row : std::as_const(shown))
+            for (const QString &secret : secrets)
+                EXPECT_FALSE(row.contains(secret))
+                    << "mode " << mode << ": " << secret.toStdString();
+        session.clearCompany();
+    }
+    // The server is no secret: the interfaces need it to know where to connect.
+    EXPECT_EQ(selection("002").SelectCompany(2), CompanySelection::Outcome::Selected);
+    EXPECT_EQ(session.gServidorOrvan, "srv-ventas");
 }
 
 } // namespace

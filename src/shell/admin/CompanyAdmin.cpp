@@ -17,7 +17,8 @@ const QString companyColumns = QStringLiteral(
     "E.Codigo, E.Nombre, E.Tipo, E.CodigoMatriz, A.Nombre AS Matriz, E.Representante, "
     "E.Direccion, E.Ciudad, E.Telefono1, E.Telefono2, E.Fax, E.Mes, E.Ano, E.AgenteRetencion, "
     "E.CuentaPorCobrar, E.ExcentaDeImpuesto, E.ServidorNomina, E.BaseDatosNomina, "
-    "E.BaseDatosOrvan, E.PasswordOrvan, E.PasswordNomina, E.Status");
+    "E.BaseDatosOrvan, CASE WHEN E.PasswordOrvan <> '' THEN 1 ELSE 0 END, "
+    "CASE WHEN E.PasswordNomina <> '' THEN 1 ELSE 0 END, E.Status");
 
 CompanyAdmin::Company fromRecord(const QSqlRecord &r)
 {
@@ -44,8 +45,8 @@ CompanyAdmin::Company fromRecord(const QSqlRecord &r)
     c.servidorNomina = text();
     c.baseDatosNomina = text();
     c.baseDatosOrvan = text();
-    c.passwordOrvan = PasswordScrambler::UnscramblePassword(text());
-    c.passwordNomina = PasswordScrambler::UnscramblePassword(text());
+    c.hasPasswordOrvan = number() != 0;
+    c.hasPasswordNomina = number() != 0;
     c.activo = number() != 0;
     return c;
 }
@@ -196,11 +197,14 @@ void CompanyAdmin::seedRows(const Company &c)
 
 void CompanyAdmin::writePasswords(const Company &c)
 {
-    m_session.db().exec(QStringLiteral("UPDATE EMPRESA SET PasswordOrvan = ?, PasswordNomina = ? "
-                                       "WHERE Codigo = ? AND CodigoMatriz = ?"),
-                        {PasswordScrambler::ScramblePassword(c.passwordOrvan),
-                         PasswordScrambler::ScramblePassword(c.passwordNomina), c.codigo,
-                         c.codigoMatriz});
+    const std::pair<const char *, const std::optional<QString> *> passwords[] = {
+        {"PasswordOrvan", &c.passwordOrvan}, {"PasswordNomina", &c.passwordNomina}};
+    for (const auto &[column, password] : passwords)
+        if (password->has_value())
+            m_session.db().exec(
+                QStringLiteral("UPDATE EMPRESA SET %1 = ? WHERE Codigo = ? AND CodigoMatriz = ?")
+                    .arg(QLatin1String(column)),
+                {PasswordScrambler::ScramblePassword(**password), c.codigo, c.codigoMatriz});
 }
 
 void CompanyAdmin::writePictures(const Company &c, const std::optional<QByteArray> &logo,

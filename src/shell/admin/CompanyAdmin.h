@@ -56,8 +56,12 @@ public:
         QString servidorNomina;
         QString baseDatosNomina;
         QString baseDatosOrvan;
-        QString passwordOrvan;  // as typed; stored scrambled
-        QString passwordNomina; // as typed; stored scrambled
+        // The other systems' passwords are written, never read back: nullopt keeps what is
+        // stored, a text (empty too) replaces it, scrambled. ExternalSystemLogin reads them.
+        std::optional<QString> passwordOrvan;
+        std::optional<QString> passwordNomina;
+        bool hasPasswordOrvan = false;  // read only: whether one is stored
+        bool hasPasswordNomina = false; // read only
         bool activo = true;
 
         bool isHeadOffice() const { return tipo == 1; }

@@ -3,7 +3,7 @@
 #include "AdminFixture.h"
 #include "common/report/RecordingReportOutput.h"
 #include "platform/report/ReportData.h"
-#include "shell/PasswordScrambler.h"
+#include "shell/ExternalSystemLogin.h"
 #include "shell/admin/CompanyPictures.h"
 
 #include <QBuffer>
@@ -226,22 +226,46 @@ TEST_F(CompanyAdminTest, ACompanyWithBooksIsNotDeleted)
     EXPECT_TRUE(admin.company("M1"));
 }
 
-TEST_F(CompanyAdminTest, PasswordsOfTheOtherSystemsAreStoredScrambled)
+TEST_F(CompanyAdminTest, OtherSystemsPasswordsAreWrittenScrambledAndReadOnlyToConnect)
 {
     Company m1 = headOffice("M1");
     m1.passwordOrvan = "Orvan#2026";
     m1.passwordNomina = "nomina";
     ASSERT_EQ(admin.create(m1), Result::Saved);
+    db().exec("UPDATE EMPRESA SET ServidorOrvan = 'srv-ventas', UsuarioOrvan = 'contable', "
+              "BaseDatosOrvan = 'ventas' WHERE Codigo = 'M1'");
     const QString stored =
         db().scalar("SELECT PasswordOrvan FROM EMPRESA WHERE Codigo = 'M1'").toString();
     EXPECT_NE(stored, "Orvan#2026");
-    EXPECT_EQ(PasswordScrambler::UnscramblePassword(stored), "Orvan#2026");
-    EXPECT_EQ(admin.company("M1")->passwordNomina, "nomina");
 
-    m1.passwordNomina = "otra";
-    EXPECT_EQ(admin.modify(m1), Result::Saved);
-    EXPECT_EQ(admin.company("M1")->passwordNomina, "otra");
-    EXPECT_EQ(admin.company("M1")->passwordOrvan, "Orvan#2026");
+    // Only the interfaces' reader gives the password back, in clear.
+    const auto orvan =
+        ExternalSystemLogin::Read(db(), "M1", "M1", ExternalSystemLogin::System::Comercial);
+    ASSERT_TRUE(orvan);
+    EXPECT_EQ(orvan->server, "srv-ventas");
+    EXPECT_EQ(orvan->database, "ventas");
+    EXPECT_EQ(orvan->user, "contable");
+    EXPECT_EQ(orvan->password, "Orvan#2026");
+    EXPECT_EQ(
+        ExternalSystemLogin::Read(db(), "M1", "M1", ExternalSystemLogin::System::Nomina)->password,
+        "nomina");
+    EXPECT_FALSE(
+        ExternalSystemLogin::Read(db(), "M1", "OTRA", ExternalSystemLogin::System::Nomina));
+
+    // The maintenance reads whether one is stored, not what it is; saving what it read keeps
+    // both, and only a password typed again (even an empty one) replaces it.
+    Company read = *admin.company("M1");
+    EXPECT_FALSE(read.passwordOrvan.has_value());
+    EXPECT_TRUE(read.hasPasswordOrvan);
+    EXPECT_TRUE(read.hasPasswordNomina);
+    read.nombre = "EMPRESA M1 C.A.";
+    EXPECT_EQ(admin.modify(read), Result::Saved);
+    EXPECT_EQ(db().scalar("SELECT PasswordOrvan FROM EMPRESA WHERE Codigo = 'M1'").toString(),
+              stored);
+    read.passwordNomina = "";
+    EXPECT_EQ(admin.modify(read), Result::Saved);
+    EXPECT_FALSE(admin.company("M1")->hasPasswordNomina);
+    EXPECT_TRUE(admin.company("M1")->hasPasswordOrvan);
 }
 
 TEST_F(CompanyAdminTest, PicturesAreStoredAsImageBytesAndRefusedWholeWhenUnreadable)
@@ -305,6 +329,8 @@ TEST_F(CompanyAdminTest, PrintingShowsTheCompanyCardWithItsHeadOffice)
     EXPECT_EQ(data.row(0)[data.columnIndex("Codigo")].toString(), "S1");
     EXPECT_EQ(data.row(0)[data.columnIndex("Matriz")].toString(), "EMPRESA M1");
     EXPECT_EQ(data.row(0)[data.columnIndex("NombreIDEmpresa")].toString(), "RIF");
+    for (const char *secret : {"UsuarioOrvan", "PasswordOrvan", "UsuarioNomina", "PasswordNomina"})
+        EXPECT_LT(data.columnIndex(secret), 0) << secret;
     EXPECT_EQ(count("SELECT COUNT(*) FROM AUDITORIAREPORTE"), 1);
 }
 

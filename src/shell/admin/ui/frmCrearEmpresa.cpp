@@ -111,6 +111,8 @@ void frmCrearEmpresa::clearFields()
           TxtTelefono2, TxtFax, txtCuentaXCobrar, TxtServidorNomina, TxtBaseDatosNomina,
           TxtBaseDatosOrvan, txtPasswordOrvan, txtPasswordNomina})
         box->clear();
+    showStoredPassword(txtPasswordOrvan, false);
+    showStoredPassword(txtPasswordNomina, false);
     const QSignalBlocker block(cmbEmpresa);
     cmbEmpresa->setCurrentIndex(-1);
     optTipo1->setChecked(true);
@@ -121,6 +123,13 @@ void frmCrearEmpresa::clearFields()
     picLogo->clear();
     picFirma->clear();
     m_pictures = {};
+}
+
+void frmCrearEmpresa::showStoredPassword(QLineEdit *box, bool stored)
+{
+    box->clear();
+    box->setModified(false);
+    box->setPlaceholderText(stored ? QStringLiteral("(guardada)") : QString());
 }
 
 void frmCrearEmpresa::showCompany(const QString &code)
@@ -162,8 +171,8 @@ void frmCrearEmpresa::showCompany(const QString &code)
     TxtServidorNomina->setText(c->servidorNomina);
     TxtBaseDatosNomina->setText(c->baseDatosNomina);
     TxtBaseDatosOrvan->setText(c->baseDatosOrvan);
-    txtPasswordOrvan->setText(c->passwordOrvan);
-    txtPasswordNomina->setText(c->passwordNomina);
+    showStoredPassword(txtPasswordOrvan, c->hasPasswordOrvan);
+    showStoredPassword(txtPasswordNomina, c->hasPasswordNomina);
     (c->activo ? optEstado0 : optEstado1)->setChecked(true);
     showPicture(picLogo, logo);
     showPicture(picFirma, firma);
@@ -265,8 +274,11 @@ CompanyAdmin::Company frmCrearEmpresa::typed() const
     c.servidorNomina = TxtServidorNomina->text();
     c.baseDatosNomina = TxtBaseDatosNomina->text();
     c.baseDatosOrvan = TxtBaseDatosOrvan->text();
-    c.passwordOrvan = txtPasswordOrvan->text();
-    c.passwordNomina = txtPasswordNomina->text();
+    // A stored password is not shown; one that nobody typed over stays as it is.
+    if (m_adding || txtPasswordOrvan->isModified())
+        c.passwordOrvan = txtPasswordOrvan->text();
+    if (m_adding || txtPasswordNomina->isModified())
+        c.passwordNomina = txtPasswordNomina->text();
     c.activo = optEstado0->isChecked();
     return c;
 }

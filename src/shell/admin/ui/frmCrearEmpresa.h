@@ -81,6 +81,8 @@ private:
     void loadList(const QString &select);
     void showCompany(const QString &code);
     void clearFields();
+    // Passwords are never read back: the box stays empty and says whether one is stored.
+    void showStoredPassword(QLineEdit *box, bool stored);
     void setEditing(bool editing);
     void followType();
     void copyHeadOffice();

@@ -1,5 +1,6 @@
 #include "../AdminFixture.h"
 #include "common/report/RecordingReportOutput.h"
+#include "shell/ExternalSystemLogin.h"
 #include "shell/admin/CompanyAssignmentModel.h"
 #include "shell/admin/PermissionTreeModel.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
@@ -162,8 +163,14 @@ TEST_F(AdminWindows, CompanyWindowCreatesAHeadOfficeAndABranchThatFollowsIt)
     EXPECT_FALSE(w.picLogo->pixmap().isNull());
     w.ToolbarAction("Guardar");
     EXPECT_EQ(w.selectedCode(), "M1");
+    // The password is stored, and never shown again.
     EXPECT_EQ(w.txtPasswordOrvan->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(w.txtPasswordOrvan->text(), "secreto");
+    EXPECT_TRUE(w.txtPasswordOrvan->text().isEmpty());
+    EXPECT_EQ(w.txtPasswordOrvan->placeholderText(), "(guardada)");
+    EXPECT_TRUE(w.txtPasswordNomina->placeholderText().isEmpty());
+    EXPECT_EQ(ExternalSystemLogin::Read(db(), "M1", "M1", ExternalSystemLogin::System::Comercial)
+                  ->password,
+              "secreto");
 
     w.ToolbarAction("Nuevo");
     w.optTipo0->setChecked(true);
