@@ -13,6 +13,20 @@ const QString monthColumns =
     QStringLiteral("Enero, Febrero, Marzo, Abril, Mayo, Junio, Julio, Agosto, Septiembre, "
                    "Octubre, Noviembre, Diciembre");
 
+// The tables whose rows belong to a company by its pair (Empresa, Matriz).
+const char *const keyedTables[] = {"MOVIMIENTO", "REGISTRO", "PERIODO", "CORRCOMPROBANTE",
+                                   "ACTIVOFIJO"};
+
+bool hasRowsUnder(Db &db, const QString &company, const QString &headOffice)
+{
+    for (const char *table : keyedTables)
+        if (db.exists(QStringLiteral("SELECT 1 FROM %1 WHERE Empresa = ? AND Matriz = ?")
+                          .arg(QLatin1String(table)),
+                      {company, headOffice}))
+            return true;
+    return false;
+}
+
 const QString companyColumns = QStringLiteral(
     "E.Codigo, E.Nombre, E.Tipo, E.CodigoMatriz, A.Nombre AS Matriz, E.Representante, "
     "E.Direccion, E.Ciudad, E.Telefono1, E.Telefono2, E.Fax, E.Mes, E.Ano, E.AgenteRetencion, "
@@ -266,8 +280,17 @@ CompanyAdmin::Result CompanyAdmin::modify(const Company &input, const Pictures &
                                  "AND Codigo <> ?"),
                   {c.codigo, c.codigo}))
         return refuse(Result::HasBranches, HasBranchesText, Field::Matriz);
+    const bool keyChanges = c.tipo != stored->tipo || c.codigoMatriz != stored->codigoMatriz;
+    const Field keyField = c.tipo != stored->tipo ? Field::Tipo : Field::Matriz;
 
     Transaction tx(db);
+    // Its movements, periods, counters and assets are keyed by the pair; moving the company
+    // would leave them behind under the old one. Checked in the transaction that moves it,
+    // and let go before the message so no lock is held while the user reads it.
+    if (keyChanges && hasRowsUnder(db, c.codigo, stored->codigoMatriz)) {
+        tx.rollback();
+        return refuse(Result::HasBooks, HasBooksText, keyField);
+    }
     db.exec(QStringLiteral("UPDATE EMPRESA SET Nombre = ?, Tipo = ?, CodigoMatriz = ?, "
                            "Representante = ?, Direccion = ?, Ciudad = ?, Telefono1 = ?, "
                            "Telefono2 = ?, Fax = ?, Mes = ?, AgenteRetencion = ?, "

@@ -32,6 +32,9 @@ public:
     static inline const QString UnknownCompanyText = QStringLiteral("¡La empresa no existe!");
     static inline const QString HasBranchesText =
         QStringLiteral("¡La empresa tiene sucursales, no puede convertirse en sucursal!");
+    static inline const QString HasBooksText = QStringLiteral(
+        "¡La empresa tiene movimientos, periodos, correlativos o activos registrados, no puede "
+        "cambiar su tipo ni su empresa matriz!");
     static inline const QString BadPictureText =
         QStringLiteral("¡El archivo seleccionado no es una imagen valida!");
 
@@ -91,10 +94,11 @@ public:
         UnknownCompany,
         HasBranches,
         HasMovements,
+        HasBooks,
         BadPicture,
         NotAllowed,
     };
-    enum class Field { None, Codigo, Nombre, Mes, Matriz, CuentaPorCobrar, Logo, Firma };
+    enum class Field { None, Codigo, Nombre, Tipo, Mes, Matriz, CuentaPorCobrar, Logo, Firma };
 
     // `today` decides the new companies' first year; the workstation's date when not given.
     explicit CompanyAdmin(Session &session, QString node = NodeCode, QDate today = {});
@@ -106,6 +110,8 @@ public:
     std::optional<HeadOffice> headOffice(const QString &codigo) const;
 
     Result create(const Company &company, const Pictures &pictures = {});
+    // Refused when the type or the head office would change while the company has rows under
+    // its key: they would stay behind under the old one.
     Result modify(const Company &company, const Pictures &pictures = {});
     // Refused while the company is a head office with branches or has posted movements.
     Result remove(const QString &codigo);

@@ -187,16 +187,72 @@ TEST_F(CompanyAdminTest, AHeadOfficeWithBranchesCannotBecomeABranch)
     EXPECT_EQ(admin.modify(m1), Result::HasBranches);
     EXPECT_EQ(admin.company("M1")->tipo, 1);
 
-    // Without branches it may, and its assignments follow it to the new head office.
-    Fixtures::assignCompany(db(), "ANA", "M2", "M2");
+    // Without branches and without books it may, and its assignments follow it to the new
+    // head office.
+    Fixtures::addCompany(db(), "M3", "EMPRESA M3");
+    Fixtures::assignCompany(db(), "ANA", "M3", "M3");
+    Company m3 = *admin.company("M3");
+    m3.tipo = 0;
+    m3.codigoMatriz = "M1";
+    m3.cuentaPorCobrar = "1103";
+    EXPECT_EQ(admin.modify(m3), Result::Saved);
+    EXPECT_EQ(admin.company("M3")->codigoMatriz, "M1");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM USUARIOEMPRESA WHERE Empresa = 'M3' AND Matriz = 'M1'"),
+              1);
+}
+
+TEST_F(CompanyAdminTest, ACompanyWithRowsUnderItsKeyKeepsItsTypeAndHeadOffice)
+{
+    ASSERT_EQ(admin.create(headOffice("M1")), Result::Saved);
+    ASSERT_EQ(admin.create(headOffice("M2")), Result::Saved);
+    // A branch that was never given a row of its own, then one row at a time.
+    Fixtures::addCompany(db(), "S1", "SUCURSAL S1", "M1");
+    const QStringList rows{
+        "INSERT INTO MOVIMIENTO (Empresa, Matriz, TipoComprobante, NumeroComprobante, Usuario, "
+        "Linea, Cuenta, Fecha) VALUES ('S1', 'M1', '001', '1', 'ANA', 1, '1101', '2026-03-02')",
+        "INSERT INTO REGISTRO (Usuario, UsuarioCreador, Empresa, Matriz, TipoComprobante, Linea, "
+        "Cuenta, Fecha) VALUES ('ANA', 'ANA', 'S1', 'M1', '001', 1, '1101', '2026-03-02')",
+        "INSERT INTO PERIODO (Empresa, Matriz, Ano) VALUES ('S1', 'M1', 2026)",
+        "INSERT INTO CORRCOMPROBANTE (CodigoComprobante, Empresa, Matriz, Ano) "
+        "VALUES ('001', 'S1', 'M1', 2026)",
+        "INSERT INTO ACTIVOFIJO (Serial, Empresa, Matriz, TipoActivo, CodigoCategoria) "
+        "VALUES ('*', 'S1', 'M1', '*', 0)",
+    };
+    for (const QString &insert : rows) {
+        SCOPED_TRACE(insert.section(' ', 2, 2).toStdString());
+        db().exec(insert);
+        Company moved = *admin.company("S1");
+        moved.codigoMatriz = "M2";
+        moved.cuentaPorCobrar = "1103";
+        moved.nombre = "SUCURSAL S1 EN M2";
+        EXPECT_EQ(admin.modify(moved), Result::HasBooks);
+        EXPECT_EQ(prompter.lastText(), CompanyAdmin::HasBooksText);
+        EXPECT_EQ(admin.failedField(), CompanyAdmin::Field::Matriz);
+        Company promoted = *admin.company("S1");
+        promoted.tipo = 1;
+        EXPECT_EQ(admin.modify(promoted), Result::HasBooks);
+        EXPECT_EQ(admin.failedField(), CompanyAdmin::Field::Tipo);
+        // Nothing was written, not even the fields that were allowed to change.
+        const Company s1 = *admin.company("S1");
+        EXPECT_EQ(s1.tipo, 0);
+        EXPECT_EQ(s1.codigoMatriz, "M1");
+        EXPECT_EQ(s1.nombre, "SUCURSAL S1");
+        db().exec(QString("DELETE FROM %1 WHERE Empresa = 'S1'").arg(insert.section(' ', 2, 2)));
+    }
+
+    // A head office with the rows it was born with stays one as well.
     Company m2 = *admin.company("M2");
     m2.tipo = 0;
     m2.codigoMatriz = "M1";
     m2.cuentaPorCobrar = "1103";
-    EXPECT_EQ(admin.modify(m2), Result::Saved);
-    EXPECT_EQ(admin.company("M2")->codigoMatriz, "M1");
-    EXPECT_EQ(count("SELECT COUNT(*) FROM USUARIOEMPRESA WHERE Empresa = 'M2' AND Matriz = 'M1'"),
-              1);
+    EXPECT_EQ(admin.modify(m2), Result::HasBooks);
+    EXPECT_EQ(admin.company("M2")->tipo, 1);
+
+    // Everything else about a company with books may still change.
+    Company m1 = *admin.company("M1");
+    m1.nombre = "EMPRESA M1 C.A.";
+    EXPECT_EQ(admin.modify(m1), Result::Saved);
+    EXPECT_EQ(admin.company("M1")->nombre, "EMPRESA M1 C.A.");
 }
 
 TEST_F(CompanyAdminTest, DeletingAHeadOfficeWithBranchesDeletesNothing)

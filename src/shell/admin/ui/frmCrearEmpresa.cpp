@@ -293,6 +293,9 @@ void frmCrearEmpresa::focusField(CompanyAdmin::Field field)
     case F::Nombre:
         txtNombre->setFocus();
         break;
+    case F::Tipo:
+        (optTipo1->isChecked() ? optTipo1 : optTipo0)->setFocus();
+        break;
     case F::Mes:
         cmbMesCierre->setFocus();
         break;

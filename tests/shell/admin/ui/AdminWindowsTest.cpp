@@ -206,4 +206,45 @@ TEST_F(AdminWindows, CompanyWindowCreatesAHeadOfficeAndABranchThatFollowsIt)
     EXPECT_EQ(prompter.lastText(), "Registro no se puede eliminar!"); // it has a branch
 }
 
+TEST_F(AdminWindows, CompanyWindowKeepsWhatWasTypedWhenTheCompanyCannotMove)
+{
+    db().exec("INSERT INTO CUENTACONTABLE (Codigo, Nombre, Consolidacion) "
+              "VALUES ('1103', 'CUENTAS POR COBRAR SUCURSALES', 1)");
+    CompanyAdmin admin(session, CompanyAdmin::NodeCode, QDate(2026, 3, 15));
+    for (const char *code : {"M1", "M2"}) {
+        CompanyAdmin::Company c;
+        c.codigo = code;
+        c.nombre = QString("EMPRESA ") + code;
+        c.passwordOrvan = "secreto";
+        ASSERT_EQ(admin.create(c), CompanyAdmin::Result::Saved);
+    }
+    frmCrearEmpresa w(session, CompanyAdmin::NodeCode, nullptr, QDate(2026, 3, 15));
+    w.show();
+    ASSERT_TRUE(w.selectCompany("M2"));
+
+    // M2 was born with its period, counters and default asset: it cannot become a branch.
+    w.ToolbarAction("Modificar");
+    w.txtNombre->setText("EMPRESA DOS");
+    w.optTipo0->setChecked(true);
+    w.cmbEmpresa->setCurrentIndex(w.cmbEmpresa->findData("M1"));
+    w.txtCuentaXCobrar->setText("1103");
+    w.ToolbarAction("Guardar");
+    EXPECT_EQ(prompter.lastText(), CompanyAdmin::HasBooksText);
+    EXPECT_TRUE(w.button("Guardar")->isEnabled());
+    EXPECT_EQ(w.txtNombre->text(), "EMPRESA DOS");
+    EXPECT_TRUE(w.optTipo0->isChecked());
+    EXPECT_EQ(w.cmbEmpresa->currentData().toString(), "M1");
+    SaveScreenshot(&w, "frmCrearEmpresa-no-puede-moverse");
+    EXPECT_EQ(count("SELECT Tipo FROM EMPRESA WHERE Codigo = 'M2'"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM EMPRESA WHERE Nombre = 'EMPRESA DOS'"), 0);
+
+    // Saving without touching the password keeps it.
+    w.optTipo1->setChecked(true);
+    w.ToolbarAction("Guardar");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM EMPRESA WHERE Nombre = 'EMPRESA DOS'"), 1);
+    EXPECT_EQ(ExternalSystemLogin::Read(db(), "M2", "M2", ExternalSystemLogin::System::Comercial)
+                  ->password,
+              "secreto");
+}
+
 } // namespace
