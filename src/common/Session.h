@@ -49,10 +49,10 @@ struct Session
     qint16 gMes = 0;
     qint16 gAno = 0;
 
-    // Navigation
+    // Navigation. The edit state is each child window's own (ChildWindow::editState), so
+    // that one window cannot overwrite or clear another's.
     QString gNodoActual;
     QString gFormaActual;
-    qint16 gEstadoEdicion = 0;
     qint8 gModoOpcion = 0;
     bool gVentanaLista = false;
     QString gConsultaLista;

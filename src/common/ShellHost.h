@@ -1,9 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
-// What the windows and services may ask of the main window: its caption, the user-and-period
-// panel of the status bar, and opening another navigation node. Tests supply a recorder.
+// What the main window tells about one of its child windows.
+struct ChildWindowState
+{
+    QString caption;
+    int editState = 0; // the window's gEstadoEdicion: 1 adding, 2 modifying ...
+};
+
+// What the windows and services may ask of the main window: its caption, the panels of the
+// status bar, its company button, opening another navigation node and its child windows.
+// Tests supply a recorder.
 class ShellHost
 {
 public:
@@ -12,4 +21,9 @@ public:
     virtual void setUserPanel(const QString &text) = 0;
     // Opens the window of a navigation node, as choosing it in the menu would.
     virtual void openNode(const QString &nodeCode) = 0;
+
+    // The open child windows, the active one first.
+    virtual std::vector<ChildWindowState> childWindows() const { return {}; }
+    // Closes every child window without asking; false when one stayed open.
+    virtual bool closeChildWindows() { return true; }
 };

@@ -35,11 +35,19 @@ QString PendingEditQuestion(int editState, const QString &caption)
     return start + caption + QStringLiteral(" ¿Desea cancelar la operación?");
 }
 
-bool ConfirmExit(Session &session, Prompter &prompter, int childEditState,
-                 const QString &childCaption)
+bool ConfirmPendingEdits(Prompter &prompter, const std::vector<ChildWindowState> &windows)
 {
-    const QString pending = PendingEditQuestion(childEditState, childCaption);
-    if (!pending.isEmpty() && !prompter.question(pending, Prompter::DefaultTitle, false))
+    for (const ChildWindowState &w : windows) {
+        const QString pending = PendingEditQuestion(w.editState, w.caption);
+        if (!pending.isEmpty() && !prompter.question(pending, Prompter::DefaultTitle, false))
+            return false;
+    }
+    return true;
+}
+
+bool ConfirmExit(Session &session, Prompter &prompter, const std::vector<ChildWindowState> &windows)
+{
+    if (!ConfirmPendingEdits(prompter, windows))
         return false;
     return prompter.question(QStringLiteral("¿Desea abandonar el sistema?"),
                              QStringLiteral("Salir ") + session.gNombreSistema);
@@ -49,8 +57,8 @@ void ReleaseSession(Session &session, Connector &connector)
 {
     if (session.gConexion && session.hasCompany() && !session.gUsuario.isEmpty()) {
         try {
-            SessionRegistry::DeleteSession(*session.gConexion, session.gEmpresa,
-                                           session.gMatriz, session.gUsuario);
+            SessionRegistry::DeleteSession(*session.gConexion, session.gEmpresa, session.gMatriz,
+                                           session.gUsuario);
         } catch (const DbError &) {
             // Leaving must not fail: a stale row is cleared from the sessions window.
         }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "common/ShellHost.h"
+
 #include <QString>
+#include <vector>
 
 class Connector;
 class Prompter;
@@ -10,9 +13,9 @@ struct Session;
 namespace Startup {
 
 enum class FileConnection {
-    NoFile,     // srvsql.txt does not exist: the configuration window takes over
+    NoFile, // srvsql.txt does not exist: the configuration window takes over
     Connected,
-    Failed,     // the file exists but its server did not answer
+    Failed, // the file exists but its server did not answer
 };
 
 // Reads srvsql.txt from the connector's data folder and opens the shared connection.
@@ -23,9 +26,13 @@ FileConnection ConnectFromFile(Session &session, Connector &connector);
 // (edit state 1 adding, 2 modifying); empty when no question is needed.
 QString PendingEditQuestion(int editState, const QString &caption);
 
+// Asks about every child window in the middle of an edit, each by its caption, whichever
+// is active; false as soon as the user answers No (nothing is to be closed then).
+bool ConfirmPendingEdits(Prompter &prompter, const std::vector<ChildWindowState> &windows);
+
 // The closing questions of the main window; true when the user confirms leaving.
-bool ConfirmExit(Session &session, Prompter &prompter, int childEditState,
-                 const QString &childCaption);
+bool ConfirmExit(Session &session, Prompter &prompter,
+                 const std::vector<ChildWindowState> &windows);
 
 // Deletes the workstation's session row and releases the connection. Never throws.
 void ReleaseSession(Session &session, Connector &connector);

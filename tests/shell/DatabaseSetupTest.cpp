@@ -1,10 +1,10 @@
+#include "shell/DatabaseSetup.h"
 #include "common/Session.h"
 #include "platform/Db.h"
 #include "platform/PasswordHash.h"
-#include "shell/DatabaseSetup.h"
+#include "shell/ReportPathConfig.h"
 #include "shell/Startup.h"
 #include "shell/SystemData.h"
-#include "shell/ReportPathConfig.h"
 #include "support/Printers.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestDatabase.h"
@@ -105,14 +105,15 @@ TEST(Shutdown, AsksAboutAPendingEditFirstAndDeletesTheSessionRow)
 
     ScriptedPrompter prompter;
     prompter.answerNo();
-    EXPECT_FALSE(Startup::ConfirmExit(session, prompter, 1, "Plan de Cuentas"));
+    // The active window comes first; the one in the middle of an edit is the one named.
+    EXPECT_FALSE(Startup::ConfirmExit(session, prompter, {{"Bancos", 0}, {"Plan de Cuentas", 1}}));
     EXPECT_EQ(prompter.lastText(),
               "Esta incluyendo un nuevo registro en Plan de Cuentas ¿Desea cancelar la operación?");
 
     prompter.clear();
     prompter.answerYes();
     prompter.answerNo();
-    EXPECT_FALSE(Startup::ConfirmExit(session, prompter, 2, "Terceros"));
+    EXPECT_FALSE(Startup::ConfirmExit(session, prompter, {{"Terceros", 2}}));
     ASSERT_EQ(prompter.messages().size(), 2u);
     EXPECT_EQ(prompter.messages()[0].text,
               "Esta modificando un registro en Terceros ¿Desea cancelar la operación?");
@@ -121,7 +122,7 @@ TEST(Shutdown, AsksAboutAPendingEditFirstAndDeletesTheSessionRow)
 
     prompter.clear();
     prompter.answerYes();
-    EXPECT_TRUE(Startup::ConfirmExit(session, prompter, 0, ""));
+    EXPECT_TRUE(Startup::ConfirmExit(session, prompter, {{"Bancos", 6}, {"Terceros", 7}}));
     EXPECT_EQ(prompter.messages().size(), 1u);
 }
 

@@ -89,7 +89,6 @@ ChildWindow::ChildWindow(Session &session, const QString &nodeCode, QWidget *par
     m_body = new QVBoxLayout;
     m_body->setContentsMargins(9, 9, 9, 9);
     layout->addLayout(m_body, 1);
-    m_session.gEstadoEdicion = 0;
 }
 
 void ChildWindow::LoadToolbarOptions()
@@ -157,56 +156,56 @@ void ChildWindow::ToolbarAction(const QString &key)
 {
     const int code = actionCodes().value(key, 0);
     if (code != Salir && !m_allowed.contains(key))
-        return;  // not granted here: a hidden button is not the only guard
+        return; // not granted here: a hidden button is not the only guard
     if (code == 0) {
         onOtherAction(key);
         return;
     }
     switch (code) {
     case Nuevo:
-        m_session.gEstadoEdicion = 1;
+        m_editState = 1;
         onNuevo();
         SetToolbarState(Editing);
         break;
     case Modificar:
-        m_session.gEstadoEdicion = 2;
+        m_editState = 2;
         onModificar();
         SetToolbarState(Editing);
         break;
     case Eliminar:
-        m_session.gEstadoEdicion = 3;
+        m_editState = 3;
         ConfirmDelete();
         break;
     case Buscar:
-        m_session.gEstadoEdicion = 4;
+        m_editState = 4;
         onBuscar();
         break;
     case Imprimir:
         onImprimir();
-        m_session.gEstadoEdicion = 5;
+        m_editState = 5;
         break;
     case Cancelar:
         SetToolbarState(Browsing);
-        m_session.gEstadoEdicion = 6;
+        m_editState = 6;
         onCancelar();
         break;
     case Guardar:
         if (onGuardar()) {
-            m_session.gEstadoEdicion = 7;
+            m_editState = 7;
             SetToolbarState(Browsing);
         }
         break;
     case Aprobar:
         if (isRecordList())
             SetToolbarState(Browsing);
-        m_session.gEstadoEdicion = 8;
+        m_editState = 8;
         onAprobar();
         break;
     case Reprobar:
         onReprobar();
         break;
     case Salir:
-        m_session.gEstadoEdicion = 9;
+        m_editState = 9;
         if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
             frame->close();
         else
@@ -255,6 +254,6 @@ void ChildWindow::keyPressEvent(QKeyEvent *event)
 
 void ChildWindow::closeEvent(QCloseEvent *event)
 {
-    m_session.gEstadoEdicion = 0;
+    m_editState = 0;
     QWidget::closeEvent(event);
 }

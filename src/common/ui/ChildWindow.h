@@ -18,7 +18,15 @@ class ChildWindow : public QWidget
 public:
     // Action codes, also the argument of DespuesDeNavegar.
     enum Action {
-        Nuevo = 1, Modificar, Eliminar, Buscar, Imprimir, Cancelar, Guardar, Aprobar, Salir,
+        Nuevo = 1,
+        Modificar,
+        Eliminar,
+        Buscar,
+        Imprimir,
+        Cancelar,
+        Guardar,
+        Aprobar,
+        Salir,
         Reprobar
     };
     enum ToolbarMode { Editing = 1, Browsing = 2 };
@@ -42,6 +50,9 @@ public:
     bool ToolbarKey(int key, Qt::KeyboardModifiers modifiers);
     // Asks, deletes through onEliminar() and says how it went.
     virtual void ConfirmDelete();
+    // This window's gEstadoEdicion: 0 none, 1 adding, 2 modifying, 3 deleting, 4 searching,
+    // 5 printing, 6 cancelled, 7 saved, 8 approving, 9 leaving.
+    int editState() const { return m_editState; }
 
 protected:
     // The window's own operations; absent ones are simply not offered by the node.
@@ -64,6 +75,7 @@ protected:
     virtual void RefreshRecord() {}
 
     Session &session() const { return m_session; }
+    void setEditState(int state) { m_editState = state; }
     // Layout below the toolbar where the window puts its controls.
     QVBoxLayout *body() const { return m_body; }
 
@@ -80,4 +92,5 @@ private:
     QVBoxLayout *m_body = nullptr;
     QHash<QString, QAction *> m_buttons;
     QStringList m_allowed;
+    int m_editState = 0;
 };

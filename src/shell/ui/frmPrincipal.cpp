@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/Session.h"
+#include "common/ui/ChildWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/Workstation.h"
 #include "shell/Connector.h"
@@ -15,10 +16,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QToolBar>
 
 frmPrincipal::frmPrincipal(Session &session, Connector &connector, SettingsStore &settings,
                            Prompter &prompter, QWidget *parent)
@@ -63,8 +64,8 @@ void frmPrincipal::buildStatusBar()
     };
     m_panelUser = make(QStringLiteral("panel1"),
                        QStringLiteral("Nombre del usuario y periodo que procesa"), 4);
-    m_panelServer = make(QStringLiteral("panel2"),
-                         QStringLiteral("Nombre del servidor y base de datos"), 3);
+    m_panelServer =
+        make(QStringLiteral("panel2"), QStringLiteral("Nombre del servidor y base de datos"), 3);
     m_panelHost = make(QStringLiteral("panel6"), QStringLiteral("Nombre del equipo"), 1);
     m_panelVersion = make(QStringLiteral("panel7"), QString(), 0);
 
@@ -102,10 +103,31 @@ void frmPrincipal::setCaption(const QString &caption)
 void frmPrincipal::refreshServerPanel()
 {
     if (m_connector.isConnected())
-        m_panelServer->setText(QStringLiteral("Servidor SQL:")
-                               + m_connector.config().serverAndDatabase());
+        m_panelServer->setText(QStringLiteral("Servidor SQL:") +
+                               m_connector.config().serverAndDatabase());
     else
         m_panelServer->setText(QStringLiteral("Sin conexión"));
+}
+
+std::vector<ChildWindowState> frmPrincipal::childWindows() const
+{
+    std::vector<ChildWindowState> windows;
+    QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
+    if (QMdiSubWindow *active = m_mdi->activeSubWindow()) {
+        subs.removeOne(active);
+        subs.prepend(active);
+    }
+    for (QMdiSubWindow *sub : std::as_const(subs)) {
+        const auto *child = qobject_cast<const ChildWindow *>(sub->widget());
+        windows.push_back({sub->windowTitle(), child ? child->editState() : 0});
+    }
+    return windows;
+}
+
+bool frmPrincipal::closeChildWindows()
+{
+    m_mdi->closeAllSubWindows();
+    return m_mdi->subWindowList().isEmpty();
 }
 
 void frmPrincipal::startLoginTimer()
@@ -161,8 +183,9 @@ void frmPrincipal::buildContextMenu()
     m_mdi->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_mdi, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         QMenu menu(this);
-        menu.addAction(QStringLiteral("Calculadora"), this,
-                       [this] { menuChoice(QStringLiteral("Calculadora..."), QStringLiteral("A4")); });
+        menu.addAction(QStringLiteral("Calculadora"), this, [this] {
+            menuChoice(QStringLiteral("Calculadora..."), QStringLiteral("A4"));
+        });
         menu.addSeparator();
         menu.addAction(QStringLiteral("Cascada"), m_mdi, &QMdiArea::cascadeSubWindows);
         menu.addAction(QStringLiteral("MosaicoV"), m_mdi, &QMdiArea::tileSubWindows);
@@ -184,13 +207,7 @@ void frmPrincipal::buildContextMenu()
 
 void frmPrincipal::closeEvent(QCloseEvent *event)
 {
-    QString caption;
-    int editState = 0;
-    if (QMdiSubWindow *active = m_mdi->activeSubWindow()) {
-        caption = active->windowTitle();
-        editState = m_session.gEstadoEdicion;
-    }
-    if (!Startup::ConfirmExit(m_session, m_prompter, editState, caption)) {
+    if (!Startup::ConfirmExit(m_session, m_prompter, childWindows())) {
         event->ignore();
         return;
     }

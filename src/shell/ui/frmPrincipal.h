@@ -55,6 +55,8 @@ public:
     void setCaption(const QString &caption) override;
     void setUserPanel(const QString &text) override;
     void openNode(const QString &nodeCode) override { OpenNode(nodeCode); }
+    std::vector<ChildWindowState> childWindows() const override;
+    bool closeChildWindows() override;
 
     QLabel *panelUsuario() const { return m_panelUser; }
     QLabel *panelServidor() const { return m_panelServer; }

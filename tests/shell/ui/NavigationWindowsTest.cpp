@@ -46,8 +46,16 @@ public:
 
 protected:
     void onNuevo() override { calls << "Nuevo"; }
-    bool onGuardar() override { calls << "Guardar"; return true; }
-    bool onEliminar() override { calls << "Eliminar"; return deletes; }
+    bool onGuardar() override
+    {
+        calls << "Guardar";
+        return true;
+    }
+    bool onEliminar() override
+    {
+        calls << "Eliminar";
+        return deletes;
+    }
     void DespuesDeNavegar(int action) override { calls << QString::number(action); }
 };
 
@@ -73,7 +81,6 @@ protected:
                 names << a->objectName();
         return names;
     }
-
 };
 
 TEST_F(NavigationWindows, ToolbarShowsOnlyTheGrantedOperations)
@@ -86,11 +93,11 @@ TEST_F(NavigationWindows, ToolbarShowsOnlyTheGrantedOperations)
     // Alt+N runs "Nuevo"; the toolbar switches to editing.
     QTest::keyClick(&w, Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(w.calls, QStringList({"Nuevo", "1"}));
-    EXPECT_EQ(session.gEstadoEdicion, 1);
+    EXPECT_EQ(w.editState(), 1);
     EXPECT_TRUE(w.button("Guardar")->isEnabled());
     EXPECT_FALSE(w.button("Nuevo")->isEnabled());
     w.ToolbarAction("Guardar");
-    EXPECT_EQ(session.gEstadoEdicion, 7);
+    EXPECT_EQ(w.editState(), 7);
     EXPECT_TRUE(w.button("Nuevo")->isEnabled());
 
     // An operation the user was not granted does nothing, even when called directly.
@@ -144,7 +151,7 @@ TEST_F(NavigationWindows, MainWindowMenuFollowsTheUserAndOpensEachWindowOnce)
     ASSERT_NE(documentos, nullptr);
     EXPECT_TRUE(terceros->isEnabled());
     EXPECT_FALSE(documentos->isEnabled());
-    EXPECT_EQ(main.findChild<QAction *>("A2"), nullptr);  // menu structure: SISTEMAS only
+    EXPECT_EQ(main.findChild<QAction *>("A2"), nullptr); // menu structure: SISTEMAS only
     EXPECT_NE(main.findChild<QAction *>("A4"), nullptr);
 
     terceros->trigger();
@@ -163,7 +170,7 @@ TEST_F(NavigationWindows, MainWindowMenuFollowsTheUserAndOpensEachWindowOnce)
     SaveScreenshot(&main, "frmPrincipal-menu");
 
     prompter.clear();
-    main.OpenNode("mnu_plancuentas");  // a window this build does not have
+    main.OpenNode("mnu_plancuentas"); // a window this build does not have
     EXPECT_EQ(prompter.lastText(), "Opción no disponible");
     prompter.answerYes();
     main.close();

@@ -1,4 +1,5 @@
 #include "common/Session.h"
+#include "common/ui/ChildWindow.h"
 #include "platform/Db.h"
 #include "platform/SettingsStore.h"
 #include "shell/Connector.h"
@@ -28,9 +29,23 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
+
+// A child window whose edit state the test sets, as its toolbar would.
+class EditingWindow : public ChildWindow
+{
+public:
+    EditingWindow(Session &session, const QString &caption)
+        : ChildWindow(session, QString())
+    {
+        setWindowTitle(caption);
+    }
+    void edit(int state) { setEditState(state); }
+};
 
 class ShellWindows : public ::testing::Test, protected TestWorkstation
 {
@@ -39,6 +54,22 @@ protected:
     {
         ASSERT_TRUE(TestWorkstation::connectEmbedded());
         DatabaseSetup(session.db()).createAdministrator("clave");
+    }
+    EditingWindow *openChild(frmPrincipal &main, const QString &caption, int editState = 0)
+    {
+        auto *window = new EditingWindow(session, caption);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->edit(editState);
+        QMdiSubWindow *sub = main.mdiArea()->addSubWindow(window);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->show();
+        main.mdiArea()->setActiveSubWindow(sub);
+        return window;
+    }
+    static int openChildren(frmPrincipal &main)
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return int(main.mdiArea()->subWindowList().size());
     }
 };
 
@@ -89,11 +120,12 @@ TEST_F(ShellWindows, ClosingAsksAndReleasesTheSession)
                       {"E1", "E1", "ADMIN", "20261206", "equipo"});
     frmPrincipal main(session, connector, settings, prompter);
     main.show();
-    auto *child = main.mdiArea()->addSubWindow(new QWidget);
-    child->setWindowTitle("Plan de Cuentas");
-    child->show();
-    main.mdiArea()->setActiveSubWindow(child);
-    session.gEstadoEdicion = 2;
+    // The window in the middle of an edit is not the active one, and another window opened
+    // and closed after it must not clear its state.
+    openChild(main, "Plan de Cuentas", 2);
+    openChild(main, "Comprobantes", 1)->ToolbarAction("Salir");
+    openChild(main, "Terceros");
+    ASSERT_EQ(openChildren(main), 2);
 
     prompter.answerNo();
     EXPECT_FALSE(main.close());

@@ -154,7 +154,7 @@ void frmCuentaContable::DespuesDeNavegar(int action)
     // "Nuevo" and "Modificar" that found nothing to work on leave the window browsing.
     if ((action == Nuevo || action == Modificar) && m_mode == Mode::Browse) {
         SetToolbarState(Browsing);
-        session().gEstadoEdicion = 0;
+        setEditState(0);
     }
     updateButtons();
 }

@@ -78,7 +78,7 @@ TEST_F(ChartWindow, ANewUserCreatesALevelFiveAccountUnderAnExistingOne)
 {
     ASSERT_TRUE(window.selectAccount("110101"));
     window.ToolbarAction("Nuevo");
-    EXPECT_EQ(session.gEstadoEdicion, 1);
+    EXPECT_EQ(window.editState(), 1);
     EXPECT_FALSE(window.tvwCuentas->isEnabled());
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(form->txtNivel[size_t(i)]->isReadOnly());

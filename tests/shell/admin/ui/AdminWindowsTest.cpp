@@ -230,6 +230,7 @@ TEST_F(AdminWindows, CompanyWindowKeepsWhatWasTypedWhenTheCompanyCannotMove)
     w.txtCuentaXCobrar->setText("1103");
     w.ToolbarAction("Guardar");
     EXPECT_EQ(prompter.lastText(), CompanyAdmin::HasBooksText);
+    EXPECT_EQ(w.editState(), 2);
     EXPECT_TRUE(w.button("Guardar")->isEnabled());
     EXPECT_EQ(w.txtNombre->text(), "EMPRESA DOS");
     EXPECT_TRUE(w.optTipo0->isChecked());
