@@ -22,6 +22,10 @@ public:
     // Opens the window of a navigation node, as choosing it in the menu would.
     virtual void openNode(const QString &nodeCode) = 0;
 
+    // The panel that names the server and database.
+    virtual void setServerPanel(const QString &text) { (void)text; }
+    // The toolbar's "Empresa" button and its separator.
+    virtual void setCompanyButtonVisible(bool visible) { (void)visible; }
     // The open child windows, the active one first.
     virtual std::vector<ChildWindowState> childWindows() const { return {}; }
     // Closes every child window without asking; false when one stayed open.

@@ -2,10 +2,12 @@
 
 #include "common/Prompter.h"
 #include "common/Session.h"
+#include "common/ShellHost.h"
 #include "platform/Db.h"
 #include "shell/Connector.h"
 #include "shell/DatabaseSetup.h"
 #include "shell/SessionRegistry.h"
+#include "shell/Startup.h"
 #include "shell/SystemData.h"
 
 #include <QDir>
@@ -137,6 +139,12 @@ ServerSetup::Outcome ServerSetup::acceptChange(const ServerConfig &config,
     }
     if (!m_prompter.question(QStringLiteral("Desea cambiar la conexión de la base de datos...?")))
         return Outcome::Declined;
+    // The open windows work on the old database, so they close before the switch; an edit
+    // in progress is the user's to give up, or the change does not happen.
+    ShellHost *host = m_session.host;
+    if (host && (!Startup::ConfirmPendingEdits(m_prompter, host->childWindows()) ||
+                 !host->closeChildWindows()))
+        return Outcome::Declined;
 
     if (m_session.hasCompany()) {
         try {
@@ -167,5 +175,19 @@ ServerSetup::Outcome ServerSetup::acceptChange(const ServerConfig &config,
     } catch (const DbError &e) {
         m_prompter.error(e.userText());
     }
+    // The main window starts over as after a login: no company until one is chosen again.
+    if (host) {
+        host->setCaption(m_session.gDescripcionSistema);
+        host->setUserPanel(IdleUserPanel);
+        host->setServerPanel(serverPanelText(m_connector));
+        host->setCompanyButtonVisible(false);
+    }
     return Outcome::Connected;
+}
+
+QString ServerSetup::serverPanelText(const Connector &connector)
+{
+    if (!connector.isConnected())
+        return QStringLiteral("Sin conexión");
+    return QStringLiteral("Servidor SQL:") + connector.config().serverAndDatabase();
 }

@@ -1,8 +1,9 @@
+#include "shell/ServerSetup.h"
 #include "app/cli/AdminCommands.h"
 #include "common/Session.h"
+#include "common/ShellHost.h"
 #include "platform/Db.h"
 #include "shell/Connector.h"
-#include "shell/ServerSetup.h"
 #include "shell/Startup.h"
 #include "support/Printers.h"
 #include "support/ScriptedPrompter.h"
@@ -50,8 +51,8 @@ TEST_F(ServerSetupTest, AcceptingCreatesTheDatabaseWritesTheFileAndConnects)
 {
     answerAdministrator();
     QStringList statuses;
-    const auto outcome = setup().accept(ServerSetup::embeddedDefault(),
-                                        [&](const QString &s) { statuses << s; });
+    const auto outcome =
+        setup().accept(ServerSetup::embeddedDefault(), [&](const QString &s) { statuses << s; });
     ASSERT_EQ(outcome, ServerSetup::Outcome::Connected) << prompter.texts().join('|').toStdString();
     EXPECT_EQ(statuses.value(0), "Estableciendo conexión con el servidor. Por favor espere...");
     EXPECT_TRUE(QFile::exists(dir.filePath("valdoria.sqlite")));
@@ -118,6 +119,72 @@ TEST_F(ServerSetupTest, ChangeModeAsksBeforeSwitchingAndForgetsTheCompany)
     EXPECT_EQ(ServerConfig::read(dir.filePath("srvsql.txt"))->database, "otra");
 }
 
+// The main window as the change of server sees it.
+class RecordingHost : public ShellHost
+{
+public:
+    void setCaption(const QString &c) override { caption = c; }
+    void setUserPanel(const QString &t) override { userPanel = t; }
+    void openNode(const QString &) override {}
+    void setServerPanel(const QString &t) override { serverPanel = t; }
+    void setCompanyButtonVisible(bool visible) override { companyButton = visible; }
+    std::vector<ChildWindowState> childWindows() const override { return windows; }
+    bool closeChildWindows() override
+    {
+        windows.clear();
+        return true;
+    }
+
+    QString caption = "Valdoria   Empresa : E1";
+    QString userPanel = "USUARIO: ADMINISTRADOR        PROCESA: Marzo/2026";
+    QString serverPanel = "Servidor SQL:(local)\\valdoria";
+    bool companyButton = true;
+    std::vector<ChildWindowState> windows;
+};
+
+TEST_F(ServerSetupTest, ChangeModeAsksAboutAnEditInProgressThenStartsTheMainWindowOver)
+{
+    answerAdministrator();
+    ASSERT_EQ(setup().accept(ServerSetup::embeddedDefault(), {}), ServerSetup::Outcome::Connected);
+    RecordingHost host;
+    host.windows = {{"Plan de Cuentas", 0}, {"Terceros", 2}};
+    session.host = &host;
+    session.gEmpresa = "E1";
+    session.gMatriz = "E1";
+    session.gUsuario = "ADMIN";
+    Db *first = session.gConexion;
+    ServerConfig other = ServerSetup::embeddedDefault();
+    other.database = "otra";
+
+    // The edit in progress is named even though it is not the active window; keeping it
+    // keeps everything.
+    prompter.clear();
+    prompter.answerYes();
+    prompter.answerNo();
+    EXPECT_EQ(setup().accept(other, {}), ServerSetup::Outcome::Declined);
+    EXPECT_EQ(prompter.lastText(),
+              "Esta modificando un registro en Terceros ¿Desea cancelar la operación?");
+    EXPECT_EQ(host.windows.size(), 2u);
+    EXPECT_EQ(session.gConexion, first);
+    EXPECT_EQ(session.gEmpresa, "E1");
+    EXPECT_EQ(host.serverPanel, "Servidor SQL:(local)\\valdoria");
+    EXPECT_TRUE(host.companyButton);
+    EXPECT_EQ(ServerConfig::read(dir.filePath("srvsql.txt"))->database, "valdoria");
+
+    prompter.clear();
+    prompter.answerYes();
+    prompter.answerYes();
+    answerAdministrator("otra");
+    EXPECT_EQ(setup().accept(other, {}), ServerSetup::Outcome::Connected);
+    EXPECT_TRUE(host.windows.empty());
+    EXPECT_NE(session.gConexion, first);
+    EXPECT_EQ(host.serverPanel, "Servidor SQL:(local)\\otra");
+    EXPECT_EQ(host.userPanel, "Linea de Mensajes");
+    EXPECT_EQ(host.caption, session.gDescripcionSistema);
+    EXPECT_FALSE(host.companyButton);
+    session.host = nullptr;
+}
+
 TEST(AdminCommandsTest, InitCreatesAReadyDatabaseAndRefusesToRunTwice)
 {
     QTemporaryDir dir;
@@ -134,7 +201,14 @@ TEST(AdminCommandsTest, InitCreatesAReadyDatabaseAndRefusesToRunTwice)
     EXPECT_EQ(AdminCommands::Info(s, out, err), 0);
     EXPECT_TRUE(outText.contains("Motor: SQLite"));
     EXPECT_TRUE(outText.contains(QRegularExpression("USUARIOS\\s+1\\n")));
-    EXPECT_EQ(AdminCommands::Info([&] { auto m = s; m.database += ".x"; return m; }(), out, err), 3);
+    EXPECT_EQ(AdminCommands::Info(
+                  [&] {
+                      auto m = s;
+                      m.database += ".x";
+                      return m;
+                  }(),
+                  out, err),
+              3);
 }
 
 } // namespace

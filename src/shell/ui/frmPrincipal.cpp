@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Workstation.h"
 #include "shell/Connector.h"
+#include "shell/ServerSetup.h"
 #include "shell/Startup.h"
 #include "shell/ui/VerificarClave.h"
 
@@ -102,11 +103,19 @@ void frmPrincipal::setCaption(const QString &caption)
 
 void frmPrincipal::refreshServerPanel()
 {
-    if (m_connector.isConnected())
-        m_panelServer->setText(QStringLiteral("Servidor SQL:") +
-                               m_connector.config().serverAndDatabase());
-    else
-        m_panelServer->setText(QStringLiteral("Sin conexión"));
+    setServerPanel(ServerSetup::serverPanelText(m_connector));
+}
+
+void frmPrincipal::setServerPanel(const QString &text)
+{
+    m_panelServer->setText(text);
+}
+
+void frmPrincipal::setCompanyButtonVisible(bool visible)
+{
+    for (const char *name : {"Empresa", "Separador"})
+        if (auto *action = m_toolbar->findChild<QAction *>(QLatin1String(name)))
+            action->setVisible(visible);
 }
 
 std::vector<ChildWindowState> frmPrincipal::childWindows() const

@@ -55,6 +55,8 @@ public:
     void setCaption(const QString &caption) override;
     void setUserPanel(const QString &text) override;
     void openNode(const QString &nodeCode) override { OpenNode(nodeCode); }
+    void setServerPanel(const QString &text) override;
+    void setCompanyButtonVisible(bool visible) override;
     std::vector<ChildWindowState> childWindows() const override;
     bool closeChildWindows() override;
 

@@ -71,6 +71,27 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return int(main.mdiArea()->subWindowList().size());
     }
+    // The administrator at work in a company and period, with the menu the login built.
+    void loggedIn(frmPrincipal &main)
+    {
+        session.gSesionIniciada = true;
+        session.gUsuario = "ADMIN";
+        session.gNombreUsuario = "ADMINISTRADOR";
+        session.gEmpresa = "E1";
+        session.gMatriz = "E1";
+        session.gMes = 3;
+        session.gAno = 2026;
+        main.BuildNavigationMenu();
+        main.mainToolbar()->setVisible(true);
+        main.setCompanyButtonVisible(true);
+        main.setCaption(session.gDescripcionSistema + "   Empresa : EMPRESA UNO");
+        main.setUserPanel(session.userPeriodText());
+    }
+    static bool toolbarShows(frmPrincipal &main, const char *name)
+    {
+        auto *action = main.mainToolbar()->findChild<QAction *>(QLatin1String(name));
+        return action && action->isVisible();
+    }
 };
 
 TEST_F(ShellWindows, MainWindowShowsTheFixedMenuAndTheStatusPanels)
@@ -141,6 +162,50 @@ TEST_F(ShellWindows, ClosingAsksAndReleasesTheSession)
     Connector reopen(session, dir.path());
     ASSERT_TRUE(reopen.OpenConnection(ServerSetup::embeddedDefault()));
     EXPECT_EQ(session.db().scalar("SELECT COUNT(*) FROM SESIONUSUARIO").toInt(), 0);
+}
+
+TEST_F(ShellWindows, ChangingTheServerStartsTheMainWindowOverOnTheNewDatabase)
+{
+    connectEmbedded();
+    frmPrincipal main(session, connector, settings, prompter);
+    session.host = &main;
+    main.show();
+    loggedIn(main);
+    openChild(main, "Plan de Cuentas", 1);
+    openChild(main, "Terceros");
+    frmConfServidor window(session, connector, prompter);
+    window.txtBaseDatos->setText("otra");
+
+    // Keeping the edit keeps the old server and everything shown.
+    prompter.answerYes();
+    prompter.answerNo();
+    window.aceptar();
+    EXPECT_EQ(prompter.lastText(),
+              "Esta incluyendo un nuevo registro en Plan de Cuentas ¿Desea cancelar la operación?");
+    EXPECT_FALSE(window.connected());
+    EXPECT_EQ(openChildren(main), 2);
+    EXPECT_EQ(main.panelServidor()->text(), "Servidor SQL:(local)\\valdoria");
+    EXPECT_TRUE(toolbarShows(main, "Empresa"));
+
+    prompter.answerYes();
+    prompter.answerYes();
+    prompter.answerText("otra");
+    prompter.answerText("otra");
+    window.aceptar();
+    ASSERT_TRUE(window.connected()) << prompter.texts().join('|').toStdString();
+    EXPECT_EQ(openChildren(main), 0);
+    EXPECT_EQ(main.panelServidor()->text(), "Servidor SQL:(local)\\otra");
+    EXPECT_EQ(main.panelUsuario()->text(), "Linea de Mensajes");
+    EXPECT_EQ(main.windowTitle(), session.gDescripcionSistema);
+    EXPECT_FALSE(toolbarShows(main, "Empresa"));
+    EXPECT_FALSE(toolbarShows(main, "Separador"));
+    EXPECT_TRUE(toolbarShows(main, "Sesion"));
+    EXPECT_TRUE(session.gEmpresa.isEmpty());
+    SaveScreenshot(&main, "frmPrincipal-servidor-cambiado");
+
+    session.host = nullptr;
+    prompter.answerYes();
+    main.close();
 }
 
 TEST_F(ShellWindows, ServerWindowCreatesTheEmbeddedDatabaseOnFirstStart)
