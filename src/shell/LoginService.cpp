@@ -39,8 +39,8 @@ void LoginService::refuse(const QString &message)
     m_session.prompt().warning(message);
 }
 
-LoginService::Result LoginService::VerificarClave(const QString &userText,
-                                                  const QString &password, bool remember)
+LoginService::Result LoginService::VerificarClave(const QString &userText, const QString &password,
+                                                  bool remember)
 {
     if (userText.trimmed().isEmpty() || password.trimmed().isEmpty()) {
         m_session.prompt().warning(QStringLiteral("Introduzca el usuario y su clave de acceso"));
@@ -62,24 +62,26 @@ LoginService::Result LoginService::VerificarClave(const QString &userText,
         return Result::Inactive;
     }
 
-    m_session.gUsuario = rows.front().value(0).toString().trimmed();
-    m_session.gNombreUsuario = rows.front().value(1).toString().trimmed();
+    const QString user = rows.front().value(0).toString().trimmed();
     db.exec(QStringLiteral("INSERT INTO INICIOSESION (Usuario, DireccionIp, NombreEquipo, "
                            "FechaRegistro) VALUES (?, ?, ?, %1)")
                 .arg(db.dialect().currentTimestamp()),
-            {m_session.gUsuario, Workstation::LocalIpAddress(), Workstation::LocalHostName()});
+            {user, Workstation::LocalIpAddress(), Workstation::LocalHostName()});
 
     Result result;
-    if (UserRights::IsAdministrator(db, m_session.gUsuario))
+    if (UserRights::IsAdministrator(db, user))
         result = Result::Administrator;
-    else if (UserRights::HasCompanies(db, m_session.gUsuario))
+    else if (UserRights::HasCompanies(db, user))
         result = Result::User;
     else {
-        m_session.gSesionIniciada = false;
+        // The session changes only when a login succeeds: one that was open goes on if the
+        // window is then cancelled.
         m_session.prompt().warning(QStringLiteral("Usuario sin empresas asignadas!  "));
         return Result::NoCompanies;
     }
 
+    m_session.gUsuario = user;
+    m_session.gNombreUsuario = rows.front().value(1).toString().trimmed();
     m_session.gSesionIniciada = true;
     if (m_session.settings) {
         m_session.settings->setValue(RememberKey, remember ? userText.trimmed() : QString());

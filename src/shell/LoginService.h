@@ -9,12 +9,12 @@ class LoginService
 {
 public:
     enum class Result {
-        MissingFields,   // "Introduzca el usuario y su clave de acceso"
-        Invalid,         // "Usuario ó clave inválida"
-        Inactive,        // "Usuario inactivo!"
-        NoCompanies,     // "Usuario sin empresas asignadas!  "
-        Administrator,   // logged in; picks among all companies
-        User,            // logged in; picks among his assigned companies
+        MissingFields, // "Introduzca el usuario y su clave de acceso"
+        Invalid,       // "Usuario ó clave inválida"
+        Inactive,      // "Usuario inactivo!"
+        NoCompanies,   // "Usuario sin empresas asignadas!  "
+        Administrator, // logged in; picks among all companies
+        User,          // logged in; picks among his assigned companies
     };
 
     static inline const QString RememberKey = QStringLiteral("Login");
@@ -24,8 +24,9 @@ public:
     // Pause after each refused attempt, so guessing passwords is slow.
     void setFailureDelay(int milliseconds) { m_failureDelayMs = milliseconds; }
 
-    // Checks the user and password, writes the login log and fills the session. Messages go
-    // through the session's prompter. `remember` keeps the user code for the next login.
+    // Checks the user and password and writes the login log; only a successful login fills
+    // the session (a refused one leaves the open session as it was). Messages go through the
+    // session's prompter. `remember` keeps the user code for the next login.
     Result VerificarClave(const QString &user, const QString &password, bool remember);
 
     // The user code remembered on this workstation (empty when none).

@@ -98,11 +98,23 @@ TEST_F(LoginTest, RefusalsSayWhyAndWriteNothing)
 
 TEST_F(LoginTest, AdministratorsNeedNoCompaniesButUsersDo)
 {
-    EXPECT_EQ(login("SUPER", "super"), Result::Administrator);
     EXPECT_EQ(login("PEDRO", "pedro"), Result::NoCompanies);
     EXPECT_EQ(prompter.lastText(), "Usuario sin empresas asignadas!  ");
     EXPECT_FALSE(session.gSesionIniciada);
-    EXPECT_EQ(loginRows(), 2);  // the login itself was valid and is logged
+    EXPECT_TRUE(session.gUsuario.isEmpty());
+    EXPECT_EQ(login("SUPER", "super"), Result::Administrator);
+    session.gEmpresa = "E1";
+    session.gMes = 3;
+    session.gAno = 2026;
+
+    // A new login that gets nowhere leaves the open session as it was.
+    EXPECT_EQ(login("PEDRO", "pedro"), Result::NoCompanies);
+    EXPECT_EQ(login("ANA", "mala"), Result::Invalid);
+    EXPECT_TRUE(session.gSesionIniciada);
+    EXPECT_EQ(session.gUsuario, "SUPER");
+    EXPECT_EQ(session.gEmpresa, "E1");
+    EXPECT_EQ(session.gMes, 3);
+    EXPECT_EQ(loginRows(), 3); // the valid logins are logged, with or without companies
 }
 
 TEST_F(LoginTest, GroupFlagsAreTheUnionOfTheUsersGroups)
@@ -129,7 +141,8 @@ TEST_F(LoginTest, PasswordChangeChecksTheCurrentOneAndStoresAHash)
 {
     ASSERT_EQ(login("ana", "ana"), Result::User);
     using PasswordChange::Result;
-    EXPECT_EQ(PasswordChange::CambiarClave(session, "mala", "nueva", "nueva"), Result::WrongCurrent);
+    EXPECT_EQ(PasswordChange::CambiarClave(session, "mala", "nueva", "nueva"),
+              Result::WrongCurrent);
     EXPECT_EQ(prompter.lastText(), "Clave invalida.... !");
     EXPECT_EQ(PasswordChange::CambiarClave(session, "ana", "nueva", "Nueva"),
               Result::ConfirmationDiffers);

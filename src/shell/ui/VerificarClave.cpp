@@ -89,6 +89,6 @@ void VerificarClave::aceptar()
 
 void VerificarClave::cancelar()
 {
-    m_session.gSesionIniciada = false;
+    // Cancelling changes nothing: a session that was open goes on.
     reject();
 }

@@ -146,19 +146,29 @@ void frmPrincipal::startLoginTimer()
 
 void frmPrincipal::runLogin()
 {
+    const bool hadSession = m_session.gSesionIniciada;
+    // Whoever logs in next starts without this session's windows: an edit in progress is
+    // given up before the login is offered, or the login is not offered at all.
+    if (hadSession && !Startup::ConfirmPendingEdits(m_prompter, childWindows()))
+        return;
     VerificarClave login(m_session, this);
-    login.exec();
-    setWindowTitle(m_session.gDescripcionSistema);
-    if (m_session.gSesionIniciada) {
-        setUserPanel(QStringLiteral("USUARIO: ") + m_session.gNombreUsuario.trimmed());
-        BuildNavigationMenu();
-        m_toolbar->setVisible(true);
-        emit companySelectionRequested();
-    } else {
-        setUserPanel(QStringLiteral("Linea de mensajes "));
-        BuildFixedMenu();
-        m_toolbar->setVisible(false);
+    if (login.exec() != QDialog::Accepted || !m_session.gSesionIniciada) {
+        // Cancelled: a session that was open goes on as it was (menu, company, period and
+        // windows); before the first login the window stays bare.
+        if (!hadSession) {
+            setUserPanel(QStringLiteral("Linea de mensajes "));
+            BuildFixedMenu();
+            m_toolbar->setVisible(false);
+        }
+        return;
     }
+    closeChildWindows();
+    setWindowTitle(m_session.gDescripcionSistema);
+    setUserPanel(QStringLiteral("USUARIO: ") + m_session.gNombreUsuario.trimmed());
+    BuildNavigationMenu();
+    m_toolbar->setVisible(true);
+    setCompanyButtonVisible(true);
+    emit companySelectionRequested();
 }
 
 void frmPrincipal::buildToolbar()
@@ -175,11 +185,7 @@ void frmPrincipal::buildToolbar()
     QAction *login = m_toolbar->addAction(style()->standardIcon(QStyle::SP_BrowserReload),
                                           QStringLiteral("Sesion"));
     login->setObjectName(QStringLiteral("Sesion"));
-    connect(login, &QAction::triggered, this, [this] {
-        m_mdi->closeAllSubWindows();
-        if (m_mdi->subWindowList().isEmpty())
-            runLogin();
-    });
+    connect(login, &QAction::triggered, this, &frmPrincipal::runLogin);
     QAction *exit = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
                                          QStringLiteral("Salir"));
     exit->setObjectName(QStringLiteral("Salir"));

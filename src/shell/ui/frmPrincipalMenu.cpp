@@ -126,14 +126,14 @@ void frmPrincipal::menuChoice(const QString &caption, const QString &code)
 {
     if (caption == QLatin1String("Ayuda...")) {
         showHelp();
-    } else if (caption == QLatin1String("Fuente del Menú Principal...")) {
+    } else if (caption == QStringLiteral("Fuente del Menú Principal...")) {
         chooseMenuFont();
     } else if (caption == QLatin1String("Acerca de...")) {
         showAbout();
     } else if (caption == QLatin1String("Calculadora...")) {
         if (QWidget *w = m_factory ? m_factory(QStringLiteral("frmCalculadora"), QString()) : nullptr)
             showChild(w);
-    } else if (caption == QLatin1String("Estructura del Menú")) {
+    } else if (caption == QStringLiteral("Estructura del Menú")) {
         const QString node = m_session.db()
                                  .scalar(QStringLiteral("SELECT CodNodo FROM SEG WHERE Forma = ?"),
                                          {QStringLiteral("FrmEstructura")})
@@ -142,7 +142,7 @@ void frmPrincipal::menuChoice(const QString &caption, const QString &code)
             m_mdi->setActiveSubWindow(open);
         else if (QWidget *w = m_factory ? m_factory(QStringLiteral("FrmEstructura"), node) : nullptr)
             CenterChild(showChild(w));
-    } else if (caption == QLatin1String("Nueva Sesión")) {
+    } else if (caption == QStringLiteral("Nueva Sesión")) {
         runLogin();
     } else if (caption == QLatin1String("Seleccionar Empresa")) {
         emit companySelectionRequested();

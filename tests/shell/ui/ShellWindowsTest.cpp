@@ -87,6 +87,29 @@ protected:
         main.setCaption(session.gDescripcionSistema + "   Empresa : EMPRESA UNO");
         main.setUserPanel(session.userPeriodText());
     }
+    static QStringList menuCaptions(frmPrincipal &main)
+    {
+        QStringList captions;
+        for (QAction *a : main.menuBar()->actions())
+            captions << a->text();
+        return captions;
+    }
+    // Answers the login window that the next exec() shows: `user` and `password`, or cancel
+    // when no user is given.
+    static void answerLogin(const QString &user = {}, const QString &password = {})
+    {
+        QTimer::singleShot(0, [user, password] {
+            auto *login = qobject_cast<VerificarClave *>(QApplication::activeModalWidget());
+            ASSERT_NE(login, nullptr);
+            if (user.isEmpty()) {
+                login->reject();
+                return;
+            }
+            login->txtUsuario->setText(user);
+            login->txtClave->setText(password);
+            login->aceptar();
+        });
+    }
     static bool toolbarShows(frmPrincipal &main, const char *name)
     {
         auto *action = main.mainToolbar()->findChild<QAction *>(QLatin1String(name));
@@ -204,6 +227,58 @@ TEST_F(ShellWindows, ChangingTheServerStartsTheMainWindowOverOnTheNewDatabase)
     SaveScreenshot(&main, "frmPrincipal-servidor-cambiado");
 
     session.host = nullptr;
+    prompter.answerYes();
+    main.close();
+}
+
+TEST_F(ShellWindows, CancellingANewSessionKeepsTheOneThatWasOpen)
+{
+    connectEmbedded();
+    frmPrincipal main(session, connector, settings, prompter);
+    main.show();
+    loggedIn(main);
+    openChild(main, "Plan de Cuentas", 2);
+    const QStringList menus = menuCaptions(main);
+    const QString caption = main.windowTitle();
+    const QString panel = main.panelUsuario()->text();
+    bool companyAsked = false;
+    QObject::connect(&main, &frmPrincipal::companySelectionRequested, [&] { companyAsked = true; });
+
+    // From the menu and from the toolbar: the edit is given up only for a new login.
+    prompter.answerYes();
+    answerLogin();
+    main.menuSistema()->findChild<QAction *>("A5")->trigger();
+    prompter.answerYes();
+    answerLogin();
+    main.mainToolbar()->findChild<QAction *>("Sesion")->trigger();
+    EXPECT_EQ(prompter.lastText(),
+              "Esta modificando un registro en Plan de Cuentas ¿Desea cancelar la operación?");
+    EXPECT_EQ(menuCaptions(main), menus);
+    EXPECT_EQ(main.windowTitle(), caption);
+    EXPECT_EQ(main.panelUsuario()->text(), panel);
+    EXPECT_TRUE(main.mainToolbar()->isVisible());
+    EXPECT_TRUE(toolbarShows(main, "Empresa"));
+    EXPECT_EQ(openChildren(main), 1);
+    EXPECT_TRUE(session.gSesionIniciada);
+    EXPECT_EQ(session.gUsuario, "ADMIN");
+    EXPECT_EQ(session.gEmpresa, "E1");
+    EXPECT_EQ(session.gMes, 3);
+    EXPECT_FALSE(companyAsked);
+
+    // Keeping the edit offers no login at all.
+    prompter.answerNo();
+    main.menuSistema()->findChild<QAction *>("A5")->trigger();
+    EXPECT_FALSE(prompter.pendingAnswers());
+    EXPECT_EQ(openChildren(main), 1);
+
+    // A login that succeeds starts over without the old windows.
+    prompter.answerYes();
+    answerLogin("admin", "clave");
+    main.menuSistema()->findChild<QAction *>("A5")->trigger();
+    EXPECT_EQ(openChildren(main), 0);
+    EXPECT_TRUE(session.gEmpresa.isEmpty());
+    EXPECT_TRUE(companyAsked);
+
     prompter.answerYes();
     main.close();
 }
