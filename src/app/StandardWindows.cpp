@@ -14,6 +14,7 @@
 #include "ledger/masterdata/ui/frmTercero.h"
 #include "periods/ui/frmBloquearPeriodos.h"
 #include "periods/ui/frmCambiarPeriodo.h"
+#include "periods/ui/frmCierre.h"
 #include "periods/ui/frmGenerarPeriodo.h"
 #include "shell/Connector.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
@@ -50,6 +51,8 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
                  [s](const QString &node) -> QWidget * { return new FrmSistema(*s, node); });
     registry.add(QStringLiteral("frmSeleccionarEmpresa"),
                  [s](const QString &) -> QWidget * { return new frmSeleccionarEmpresa(*s); });
+    registry.add(QStringLiteral("frmCierre"),
+                 [s](const QString &node) -> QWidget * { return new frmCierre(*s, node); });
     registry.add(QStringLiteral("frmGenerarPeriodo"),
                  [s](const QString &node) -> QWidget * { return new frmGenerarPeriodo(*s, node); });
     registry.add(QStringLiteral("frmBloquearPeriodos"), [s](const QString &node) -> QWidget * {

@@ -5,6 +5,7 @@
 #include "common/Session.h"
 #include "common/grid/ui/CatalogWindowPicker.h"
 #include "common/ui/ChildWindow.h"
+#include "periods/ClosingRun.h"
 #include "periods/PeriodChange.h"
 #include "periods/ui/frmCambiarPeriodo.h"
 #include "platform/Db.h"
@@ -143,8 +144,13 @@ TEST_F(Walkthrough, EveryWindowTheMenuNamesOpensForTheAdministrator)
         ++opened;
     }
     EXPECT_GE(opened, 20);
-    // None of them had anything to complain about on an empty company.
-    EXPECT_EQ(prompter.texts(), QStringList());
+    // None of them had anything to complain about on an empty company, but the closing
+    // window, which tells March is no closing month and closes itself.
+    QStringList complaints = prompter.texts();
+    complaints.removeIf([](const QString &text) {
+        return text.startsWith("El cierre debe efectuarse") || text == ClosingRun::WrongMonthText;
+    });
+    EXPECT_EQ(complaints, QStringList());
 }
 
 TEST(WindowRegistryTest, EveryRegisteredFormIsFoundWithoutRegardToCase)

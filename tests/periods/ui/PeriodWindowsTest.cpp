@@ -1,11 +1,13 @@
 #include "periods/PeriodBlockingModel.h"
 #include "periods/ui/frmBloquearPeriodos.h"
 #include "periods/ui/frmCambiarPeriodo.h"
+#include "periods/ui/frmCierre.h"
 #include "periods/ui/frmGenerarPeriodo.h"
 #include "periods/ui/frmMes.h"
 
 #include "periods/PeriodFixture.h"
 #include "support/Screenshot.h"
+#include "vouchers/VoucherPosting.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -49,6 +51,72 @@ TEST_F(PeriodWindows, GenerarPeriodoProposesTheNextYearAndGeneratesItOnAprobar)
     approve->trigger();
     EXPECT_EQ(prompter.lastText(), "Periodo generado con exito.. !");
     EXPECT_EQ(count("PERIODO", 2026), 3);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// A01 closed up to 2024, a sale and an expense in 2025, the result accounts and the tax
+// authority in place; the session works in December 2025.
+class ClosingWindow : public PeriodWindows
+{
+protected:
+    ClosingWindow()
+    {
+        session.host = &host;
+        session.gMes = 12;
+        session.gAno = 2025;
+        db().exec("UPDATE EMPRESA SET Ano = 2024 WHERE Codigo = 'A01'");
+        db().exec("INSERT INTO TERCERO (Codigo, Nombre, Tributario) VALUES ('G-1', 'FISCO', 1)");
+        for (const char *account : {"110101001", "310101001", "310101002", "410101001"})
+            db().exec("INSERT INTO CUENTACONTABLE (Codigo, Nombre, EsPadre) VALUES (?, 'C', 0)",
+                      {account});
+        db().exec("UPDATE PARAMETRO SET UtilidadEjercicio = '310101001', "
+                  "PerdidaEjercicio = '310101002'");
+        addPeriod("A01", "A01", 2025);
+        PostingLine cash, sales;
+        cash.cuenta = "110101001";
+        cash.fecha = QDate(2025, 6, 1);
+        cash.valorDebito = Money::fromUnits(800);
+        sales = cash;
+        sales.cuenta = "410101001";
+        sales.valorDebito = Money();
+        sales.valorCredito = Money::fromUnits(800);
+        EXPECT_TRUE(
+            VoucherPosting(db()).post({"A01", "A01", "001", "ADMIN", {cash, sales}}).posted());
+    }
+    RecordingHost host;
+};
+
+TEST_F(ClosingWindow, ClosesTheYearAndMovesTheSessionIntoTheNext)
+{
+    frmCierre window(session, ClosingRun::NodeCode, nullptr, QDate(2026, 1, 5));
+    window.show();
+    ASSERT_TRUE(window.opened());
+    EXPECT_EQ(window.cmbMes->currentIndex(), 11);
+    EXPECT_EQ(window.txtAno->text(), "2025");
+    EXPECT_FALSE(window.cmbMes->isEnabled());
+    EXPECT_TRUE(window.cmdReabrir->isVisible()); // ADMIN belongs to "SISTEMAS"
+    SaveScreenshot(&window, "frmCierre");
+
+    prompter.answerYes();
+    window.ToolbarAction("Aprobar");
+    EXPECT_EQ(prompter.lastText(), "Cierre realizado con éxito...!");
+    EXPECT_EQ(QString("%1/%2").arg(session.gMes).arg(session.gAno), "1/2026");
+    EXPECT_TRUE(host.panel.endsWith("Enero/2026"));
+    EXPECT_EQ(count("PERIODO", 2026), 3); // the next year was prepared first
+    EXPECT_EQ(db().scalar("SELECT COUNT(*) FROM MOVIMIENTO WHERE TipoComprobante = '099'").toInt(),
+              2);
+}
+
+TEST_F(ClosingWindow, OutsideTheClosingMonthItRefusesAndCloses)
+{
+    session.gMes = 11;
+    frmCierre window(session, ClosingRun::NodeCode, nullptr, QDate(2026, 1, 5));
+    window.show();
+    EXPECT_FALSE(window.opened());
+    EXPECT_EQ(prompter.texts().first(),
+              "El cierre debe efectuarse un día Mayor o igual a el 31/12/2025");
+    EXPECT_EQ(prompter.lastText(), ClosingRun::WrongMonthText);
+    QTest::qWait(10);
     EXPECT_FALSE(window.isVisible());
 }
 
