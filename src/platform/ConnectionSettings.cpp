@@ -28,6 +28,8 @@ ConnectionSettings ConnectionSettings::fromKeyValues(const QString &text, const 
             s.user = value;
         else if (key == QLatin1String("password"))
             s.password = value;
+        else if (key == QLatin1String("sslmode"))
+            s.sslMode = value;
     }
     return s;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <stdexcept>
@@ -34,10 +35,19 @@ QString path()
     return QDir(appData).filePath(QStringLiteral("data"));
 }
 
+bool create(const QString &dir)
+{
+    if (QFileInfo(dir).isDir())
+        return true;
+    if (!QDir().mkpath(dir))
+        return false;
+    return QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 QString EnsureDataFolder()
 {
     const QString dir = path();
-    if (!QDir().mkpath(dir))
+    if (!create(dir))
         throw std::runtime_error(
             QStringLiteral("No se pudo crear la carpeta de datos %1").arg(dir).toStdString());
     return dir;

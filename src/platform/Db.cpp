@@ -1,18 +1,45 @@
 #include "platform/Db.h"
 
+#include "platform/MigrationRunner.h"
+
+#include <QFile>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <atomic>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 std::atomic<int> connectionCounter{0};
-constexpr int busyTimeoutMs = 15000;
+
+// The file holds the books of every company: other local users must not read it. SQLite
+// gives its -wal and -shm files the mode of the database file.
+void createPrivateFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+    // Any failure (the file exists, the folder is missing) is left to SQLite to report.
+}
+
+// SQLITE_BUSY and SQLITE_LOCKED (with their extended codes); PostgreSQL's lock_not_available.
+bool isLockTimeout(Engine engine, const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    if (engine == Engine::Postgres)
+        return code == QLatin1String("55P03");
+    bool ok = false;
+    const int primary = code.toInt(&ok) & 0xff;
+    return ok && (primary == 5 || primary == 6);
+}
 } // namespace
 
-Db::Db(ConnectionSettings settings, QString connectionName)
+Db::Db(ConnectionSettings settings, QString connectionName, Access access)
     : m_settings(std::move(settings))
     , m_connectionName(std::move(connectionName))
     , m_dialect(SqlDialect::create(m_settings.engine))
+    , m_access(access)
 {
 }
 
@@ -31,16 +58,16 @@ Db::~Db()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-std::unique_ptr<Db> Db::open(const ConnectionSettings &settings)
+std::unique_ptr<Db> Db::open(const ConnectionSettings &settings, Access access)
 {
     const QString name = QStringLiteral("valdoria-%1").arg(++connectionCounter);
     const bool pg = settings.engine == Engine::Postgres;
     const QString driver = pg ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
     if (!QSqlDatabase::isDriverAvailable(driver))
-        throw DbError(QStringLiteral("No está instalado el controlador de base de datos %1")
-                          .arg(driver));
+        throw DbError(
+            QStringLiteral("No está instalado el controlador de base de datos %1").arg(driver));
 
-    std::unique_ptr<Db> db(new Db(settings, name));
+    std::unique_ptr<Db> db(new Db(settings, name, access));
     {
         QSqlDatabase handle = QSqlDatabase::addDatabase(driver, name);
         handle.setDatabaseName(settings.database);
@@ -53,9 +80,19 @@ std::unique_ptr<Db> Db::open(const ConnectionSettings &settings)
                 handle.setUserName(settings.user);
                 handle.setPassword(settings.password);
             }
-            handle.setConnectOptions(QStringLiteral("connect_timeout=15"));
+            // Whatever is not set here (sslmode, sslrootcert ...) libpq takes from its own
+            // environment variables (PGSSLMODE, PGSSLROOTCERT ...).
+            QString options = QStringLiteral("connect_timeout=15");
+            if (!settings.sslMode.isEmpty())
+                options += QStringLiteral(";sslmode=") + settings.sslMode;
+            handle.setConnectOptions(options);
         } else {
-            handle.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+            QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(settings.lockTimeoutMs);
+            if (access == Access::ReadOnly)
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+            else
+                createPrivateFile(settings.database);
+            handle.setConnectOptions(options);
         }
         if (!handle.open())
             db->fail(QStringLiteral("No se pudo conectar con la base de datos %1")
@@ -66,21 +103,54 @@ std::unique_ptr<Db> Db::open(const ConnectionSettings &settings)
     return db;
 }
 
+void Db::checkSqliteFile()
+{
+    // A damaged file (or one that is no SQLite file at all) is named now, before anything
+    // reads or writes it; quick_check reads every page but skips the index cross-checks.
+    QSqlQuery query(handle());
+    QString problem;
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)"))) {
+        problem = query.lastError().databaseText();
+        if (problem.isEmpty())
+            problem = query.lastError().driverText();
+    } else if (!query.next()) {
+        problem = query.lastError().databaseText();
+    } else if (query.value(0).toString() != QLatin1String("ok")) {
+        problem = query.value(0).toString();
+    }
+    query.finish();
+    if (!problem.isEmpty())
+        throw DbError(QStringLiteral("El archivo %1 está dañado o no es una base de datos")
+                          .arg(m_settings.database),
+                      {}, problem.trimmed());
+}
+
 void Db::configure()
 {
     if (engine() == Engine::Sqlite) {
-        // WAL lets readers work while another workstation writes; FULL keeps every
-        // committed voucher through a power cut.
-        run(QStringLiteral("PRAGMA journal_mode = WAL"));
-        exec(QStringLiteral("PRAGMA synchronous = FULL"));
+        exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(m_settings.lockTimeoutMs));
+        checkSqliteFile();
         exec(QStringLiteral("PRAGMA foreign_keys = ON"));
-        exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMs));
+        // FULL keeps every committed voucher through a power cut.
+        exec(QStringLiteral("PRAGMA synchronous = FULL"));
+        // WAL lets readers work while another workstation writes. Switching writes to the
+        // file, so it is done only on a database that is empty or already ours: a file of
+        // another program is left exactly as it was found.
+        if (m_access == Access::ReadWrite &&
+            (scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")).toInt() == 0 ||
+             hasTable(MigrationRunner::versionTable())))
+            run(QStringLiteral("PRAGMA journal_mode = WAL"));
     } else {
         // NUMERIC results (SUM of BIGINT) come back as exact text, never as double.
         QSqlDatabase h = handle();
         h.setNumericalPrecisionPolicy(QSql::HighPrecision);
         exec(QStringLiteral("SET client_encoding = 'UTF8'"));
         exec(QStringLiteral("SET datestyle = 'ISO, YMD'"));
+        // A statement waiting for a row or table another workstation holds gives up after
+        // the same time as on SQLite, instead of waiting for ever.
+        exec(QStringLiteral("SET lock_timeout = %1").arg(m_settings.lockTimeoutMs));
+        if (m_access == Access::ReadOnly)
+            exec(QStringLiteral("SET default_transaction_read_only = on"));
     }
 }
 
@@ -91,6 +161,8 @@ QSqlDatabase Db::handle() const
 
 void Db::fail(const QString &what, const QString &sql, const QSqlError &error) const
 {
+    if (isLockTimeout(engine(), error))
+        throw DbError(BusyMessage, sql);
     QString engineText = error.databaseText();
     if (engineText.isEmpty())
         engineText = error.driverText();

@@ -21,10 +21,24 @@ public:
     Db(const Db &) = delete;
     Db &operator=(const Db &) = delete;
 
-    // Opens the connection or throws DbError. SQLite files are created when missing.
-    static std::unique_ptr<Db> open(const ConnectionSettings &settings);
+    enum class Access {
+        ReadWrite, // a missing SQLite file is created, readable by its owner only
+        ReadOnly,  // nothing in the database can change, not even its journal mode
+    };
+
+    // Text of the error a statement gives when another connection held its lock for longer
+    // than the settings' lock timeout; the same on both engines.
+    static inline const QString BusyMessage =
+        QStringLiteral("La base de datos está ocupada por otra estación y no se liberó a tiempo. "
+                       "Intente de nuevo en un momento.");
+
+    // Opens the connection or throws DbError. A SQLite file is checked for damage first;
+    // only a database that is empty or already Valdoria's is switched to WAL.
+    static std::unique_ptr<Db> open(const ConnectionSettings &settings,
+                                    Access access = Access::ReadWrite);
 
     Engine engine() const { return m_settings.engine; }
+    Access access() const { return m_access; }
     const SqlDialect &dialect() const { return *m_dialect; }
     const ConnectionSettings &settings() const { return m_settings; }
 
@@ -49,12 +63,14 @@ public:
 
 private:
     friend class Transaction;
-    Db(ConnectionSettings settings, QString connectionName);
+    Db(ConnectionSettings settings, QString connectionName, Access access);
     void configure();
+    void checkSqliteFile();
     [[noreturn]] void fail(const QString &what, const QString &sql, const QSqlError &error) const;
 
     ConnectionSettings m_settings;
     QString m_connectionName;
     std::unique_ptr<SqlDialect> m_dialect;
+    Access m_access;
     int m_transactionDepth = 0;
 };

@@ -36,22 +36,26 @@ void MigrationRunner::ensureVersionTable()
 
 int MigrationRunner::migrate(const std::function<void(const Migration &)> &onStep)
 {
-    const int current = currentVersion();
     const int latest = latestVersion();
-    if (current > latest)
-        throw DbError(QStringLiteral("La base de datos tiene la versión de esquema %1, más nueva "
-                                     "que la versión %2 que conoce este programa. Actualice "
-                                     "Valdoria en esta estación antes de abrirla.")
-                          .arg(current)
-                          .arg(latest));
-    ensureVersionTable();
     int applied = 0;
     for (const Migration &m : m_migrations) {
+        Transaction tx(m_db);
+        // Two workstations upgrading at the same moment: the second waits here and then
+        // finds the step done, instead of running it twice.
+        if (const QString lock = m_db.dialect().schemaLock(); !lock.isEmpty())
+            m_db.scalar(lock);
+        const int current = currentVersion();
+        if (current > latest)
+            throw DbError(QStringLiteral("La base de datos tiene la versión de esquema %1, más "
+                                         "nueva que la versión %2 que conoce este programa. "
+                                         "Actualice Valdoria en esta estación antes de abrirla.")
+                              .arg(current)
+                              .arg(latest));
         if (m.version <= current)
             continue;
+        ensureVersionTable();
         if (onStep)
             onStep(m);
-        Transaction tx(m_db);
         m.apply(m_db);
         m_db.exec(QStringLiteral("INSERT INTO VALDORIA_ESQUEMA (Version, Descripcion, Aplicada) "
                                  "VALUES (?, ?, %1)")

@@ -48,6 +48,7 @@ public:
     }
     QString likeOperator() const override { return QStringLiteral("LIKE"); }
     QString forUpdate() const override { return {}; }
+    QString schemaLock() const override { return {}; }
 };
 
 class PostgresDialect final : public SqlDialect
@@ -93,6 +94,11 @@ public:
     }
     QString likeOperator() const override { return QStringLiteral("ILIKE"); }
     QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }
+    // An advisory lock that ends with the transaction; the key is Valdoria's own ("VALD").
+    QString schemaLock() const override
+    {
+        return QStringLiteral("SELECT pg_advisory_xact_lock(1447119940)");
+    }
 };
 
 } // namespace

@@ -29,6 +29,10 @@ public:
     virtual QString likeOperator() const = 0;
     // Row lock on a SELECT; SQLite's immediate transactions already hold the write lock.
     virtual QString forUpdate() const = 0;
+    // A statement that, inside a transaction, keeps every other schema creation or migration
+    // of the database waiting until that transaction ends. Empty on SQLite, where the write
+    // transaction (begun immediately) already does.
+    virtual QString schemaLock() const = 0;
 
     QString quote(const QString &identifier) const;
     // "INSERT ... ON CONFLICT (...) DO UPDATE SET ..." with one "?" per column.

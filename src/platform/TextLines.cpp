@@ -23,7 +23,8 @@ QStringList ReadLines(const QString &path)
 bool WriteLines(const QString &path, const QStringList &lines)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return false;
     QByteArray data;
     for (const QString &line : lines)

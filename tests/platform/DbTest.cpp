@@ -3,7 +3,10 @@
 #include "support/Printers.h"
 #include "support/TestDatabase.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,7 +49,7 @@ TEST_F(DbTest, HelpersReturnRowsScalarsAndAffectedCounts)
     const auto rows = db().rows("SELECT Codigo, Valor FROM PRUEBA ORDER BY Codigo");
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].value("Codigo").toString(), "A");
-    EXPECT_EQ(rows[2].value("valor").toLongLong(), 13);  // field lookup ignores case
+    EXPECT_EQ(rows[2].value("valor").toLongLong(), 13); // field lookup ignores case
     EXPECT_TRUE(db().scalar("SELECT Valor FROM PRUEBA WHERE Codigo = ?", {"Z"}).isNull());
     EXPECT_FALSE(db().exists("SELECT 1 FROM PRUEBA WHERE Codigo = ?", {"Z"}));
 }
@@ -71,7 +74,7 @@ TEST_F(DbTest, TransactionRollsBackUnlessCommitted)
         Transaction tx(db());
         insert("A");
         insert("B");
-        insert("A");  // fails: the whole change must go
+        insert("A"); // fails: the whole change must go
         tx.commit();
     } catch (const DbError &) {
     }
@@ -83,7 +86,10 @@ TEST_F(DbTest, TransactionRollsBackUnlessCommitted)
         insert("A");
         tx.commit();
     }
-    { Transaction forgotten(db()); insert("B"); }
+    {
+        Transaction forgotten(db());
+        insert("B");
+    }
     EXPECT_EQ(count(), 1);
 }
 
@@ -98,7 +104,7 @@ TEST_F(DbTest, NestedTransactionIsASavepointOfItsCaller)
         inner.commit();
     } catch (const DbError &) {
     }
-    EXPECT_EQ(count(), 1);  // the inner work is undone, the outer survives
+    EXPECT_EQ(count(), 1); // the inner work is undone, the outer survives
     {
         Transaction inner(db());
         insert("C");
@@ -120,11 +126,38 @@ TEST_F(DbTest, CommittedWorkIsSeenByAnotherConnectionOnlyAfterCommit)
 
 TEST_F(DbTest, LargeAmountsAndTheirSumsStayExact)
 {
-    const qlonglong big = 4'503'599'627'370'497LL;  // 2^52 + 1: lost by a double
+    const qlonglong big = 4'503'599'627'370'497LL; // 2^52 + 1: lost by a double
     insert("A", big);
     insert("B", big);
     EXPECT_EQ(db().scalar("SELECT Valor FROM PRUEBA WHERE Codigo = ?", {"A"}).toLongLong(), big);
     EXPECT_EQ(Money::fromSql(db().scalar("SELECT SUM(Valor) FROM PRUEBA")).thousandths(), 2 * big);
+}
+
+TEST_F(DbTest, AStatementKeptWaitingByALockGivesUpWithTheSameWordsOnBothEngines)
+{
+    insert("A");
+    ConnectionSettings impatient = data.settings();
+    impatient.lockTimeoutMs = 200;
+    auto other = Db::open(impatient);
+    Transaction holding(db());
+    db().exec("UPDATE PRUEBA SET Valor = 1 WHERE Codigo = ?", {"A"});
+    try {
+        other->exec("UPDATE PRUEBA SET Valor = 2 WHERE Codigo = ?", {"A"});
+        FAIL() << "the row was written under another connection's lock";
+    } catch (const DbError &e) {
+        EXPECT_EQ(e.userText(), Db::BusyMessage);
+    }
+    holding.commit();
+    EXPECT_EQ(other->exec("UPDATE PRUEBA SET Valor = 2 WHERE Codigo = ?", {"A"}), 1);
+}
+
+TEST_F(DbTest, AReadOnlyConnectionWritesNothing)
+{
+    insert("A");
+    auto reader = Db::open(data.settings(), Db::Access::ReadOnly);
+    EXPECT_EQ(reader->scalar("SELECT COUNT(*) FROM PRUEBA").toInt(), 1);
+    EXPECT_THROW(reader->exec("DELETE FROM PRUEBA"), DbError);
+    EXPECT_EQ(count(), 1);
 }
 
 TEST(DbOpen, ReportsAnUnreachableDatabase)
@@ -141,6 +174,57 @@ TEST(DbOpen, SqliteConnectionEnforcesForeignKeysAndUsesWal)
     TestDatabase data(TestDatabase::Content::Empty);
     EXPECT_EQ(data.db().scalar("PRAGMA foreign_keys").toInt(), 1);
     EXPECT_EQ(data.db().scalar("PRAGMA journal_mode").toString(), "wal");
+}
+
+TEST(DbOpen, ANewSqliteFileIsReadableByItsOwnerOnly)
+{
+    if (TestDatabase::usingPostgres())
+        GTEST_SKIP() << "SQLite files";
+    QTemporaryDir dir;
+    ConnectionSettings s;
+    s.database = dir.filePath("nueva.sqlite");
+    const mode_t previous = ::umask(022);
+    {
+        auto db = Db::open(s);
+        db->exec("CREATE TABLE T (A INTEGER)");
+        EXPECT_EQ(QFile::permissions(s.database + "-wal"),
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    }
+    ::umask(previous);
+    EXPECT_EQ(QFile::permissions(s.database),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    // A read-only look never creates the file it was asked about.
+    s.database = dir.filePath("otra.sqlite");
+    EXPECT_THROW(Db::open(s, Db::Access::ReadOnly), DbError);
+    EXPECT_FALSE(QFile::exists(s.database));
+}
+
+TEST(DbOpen, ADamagedSqliteFileIsNamedWhenOpened)
+{
+    if (TestDatabase::usingPostgres())
+        GTEST_SKIP() << "SQLite files";
+    QTemporaryDir dir;
+    ConnectionSettings s;
+    s.database = dir.filePath("rota.sqlite");
+    {
+        auto db = Db::open(s);
+        db->exec("CREATE TABLE T (A INTEGER, B TEXT)");
+        db->exec("CREATE INDEX IX_T ON T (B)");
+        for (int i = 0; i < 2000; ++i)
+            db->exec("INSERT INTO T (A, B) VALUES (?, ?)", {i, QString(40, QChar('a' + i % 26))});
+        db->exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    }
+    QFile f(s.database);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(f.size() / 2);
+    f.write(QByteArray(8192, '\x5a'));
+    f.close();
+    try {
+        Db::open(s);
+        FAIL() << "a damaged file was opened";
+    } catch (const DbError &e) {
+        EXPECT_TRUE(e.userText().contains(s.database)) << e.userText().toStdString();
+    }
 }
 
 } // namespace

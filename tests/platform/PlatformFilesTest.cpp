@@ -1,3 +1,4 @@
+#include "platform/DataFolder.h"
 #include "platform/SingleInstance.h"
 #include "platform/SqlDialect.h"
 #include "platform/TextLines.h"
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QUuid>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,6 +22,34 @@ TEST(TextLines, WritesCrLfLinesAndReadsThemBack)
     EXPECT_EQ(f.readAll(), QByteArray("uno\r\n\r\ntres \xc3\xb1\r\n"));
     EXPECT_EQ(TextLines::ReadLines(path), QStringList({"uno", "", "tres ñ"}));
     EXPECT_TRUE(TextLines::ReadLines(dir.filePath("missing")).isEmpty());
+}
+
+TEST(TextLines, ConfigurationFilesAreReadableByTheirOwnerOnly)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("srvsql.txt");
+    const auto ownerOnly =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    const mode_t previous = ::umask(022);
+    ASSERT_TRUE(TextLines::WriteLines(path, {"valdoria", "(local)"}));
+    EXPECT_EQ(QFile::permissions(path), ownerOnly);
+    // A file left readable by an earlier version is tightened when it is written again.
+    QFile::setPermissions(path, ownerOnly | QFile::ReadGroup | QFile::ReadOther);
+    ASSERT_TRUE(TextLines::WriteLines(path, {"valdoria", "db.oficina"}));
+    ::umask(previous);
+    EXPECT_EQ(QFile::permissions(path), ownerOnly);
+}
+
+TEST(DataFolder, AFolderTheProgramCreatesIsItsOwnersOnly)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("ServidorSQL/Valdoria/data");
+    const mode_t previous = ::umask(022);
+    ASSERT_TRUE(DataFolder::create(folder));
+    ::umask(previous);
+    EXPECT_EQ(QFile::permissions(folder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    EXPECT_TRUE(DataFolder::create(folder)); // already there
 }
 
 TEST(SingleInstance, ASecondCopyIsRefusedUntilTheFirstEnds)
