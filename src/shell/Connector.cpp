@@ -14,9 +14,8 @@ Connector::~Connector()
     CloseConnection();
 }
 
-ServerConfig Connector::makeConfig(const QString &database, const QString &server,
-                                   qint16 authMode, const QString &user,
-                                   const QString &password)
+ServerConfig Connector::makeConfig(const QString &database, const QString &server, qint16 authMode,
+                                   const QString &user, const QString &password)
 {
     ServerConfig c;
     c.database = database;
@@ -35,6 +34,11 @@ bool Connector::OpenConnection(const QString &database, const QString &server, q
 
 bool Connector::OpenConnection(const ServerConfig &config)
 {
+    if (const QString problem = ServerConfig::databaseNameProblem(config.database);
+        !problem.isEmpty()) {
+        m_lastError = problem;
+        return false;
+    }
     try {
         auto db = Db::open(config.toConnectionSettings(m_dataFolder));
         m_db = std::move(db);
@@ -53,6 +57,10 @@ bool Connector::TestConnection(const QString &server, const QString &database, q
                                const QString &user, const QString &password)
 {
     const ServerConfig c = makeConfig(database, server, authMode, user, password);
+    if (const QString problem = ServerConfig::databaseNameProblem(c.database); !problem.isEmpty()) {
+        m_lastError = problem;
+        return false;
+    }
     try {
         auto probe = Db::open(c.toConnectionSettings(m_dataFolder));
         probe->scalar(QStringLiteral("SELECT 1"));

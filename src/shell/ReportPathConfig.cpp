@@ -25,6 +25,7 @@ bool remove(const QString &path)
 } // namespace ReportPathConfig
 
 #include "common/Session.h"
+#include "platform/DataFolder.h"
 
 #include <QDir>
 
@@ -36,7 +37,7 @@ bool Apply(Session &session, const QString &dataFolder, const QString &directory
     const QString trimmed = directory.trimmed();
     if (trimmed.isEmpty())
         return remove(path);
-    if (!QDir().mkpath(dataFolder) || !write(path, trimmed))
+    if (!DataFolder::create(dataFolder) || !write(path, trimmed))
         return false;
     session.gRutaReporte = trimmed;
     return true;

@@ -51,6 +51,19 @@ bool ServerConfig::write(const QString &path) const
     return TextLines::WriteLines(path, toLines());
 }
 
+QString ServerConfig::databaseNameProblem(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("Falta el nombre de la base de datos.");
+    if (trimmed.contains(QLatin1Char('/')) || trimmed.contains(QLatin1Char('\\')) ||
+        trimmed.contains(QStringLiteral("..")))
+        return QStringLiteral("El nombre de la base de datos no puede contener \"/\", \"\\\" "
+                              "ni \"..\": %1")
+            .arg(trimmed);
+    return {};
+}
+
 bool ServerConfig::isEmbedded() const
 {
     const QString s = server.trimmed();

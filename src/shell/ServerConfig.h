@@ -20,7 +20,7 @@ struct ServerConfig
     QString server;
     int authMode = 0;
     QString user;
-    QString password;  // in clear, in memory only
+    QString password; // in clear, in memory only
     QString sqlVersion = QStringLiteral("SQL2005");
 
     static ServerConfig fromLines(const QStringList &lines);
@@ -28,6 +28,10 @@ struct ServerConfig
     static std::optional<ServerConfig> read(const QString &path);
     QStringList toLines() const;
     bool write(const QString &path) const;
+
+    // Why `name` cannot name a database, or empty when it can. The embedded database is the
+    // file <name>.sqlite of the data folder: a name must not lead out of it.
+    static QString databaseNameProblem(const QString &name);
 
     // The embedded database: server "(local)" or empty.
     bool isEmbedded() const;

@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "common/Session.h"
 #include "common/ShellHost.h"
+#include "platform/DataFolder.h"
 #include "platform/Db.h"
 #include "shell/Connector.h"
 #include "shell/DatabaseSetup.h"
@@ -49,6 +50,9 @@ QString ServerSetup::validate(const ServerConfig &config)
 {
     if (config.server.trimmed().isEmpty() || config.database.trimmed().isEmpty())
         return QStringLiteral("Debe escribir un nombre de servidor y de base de datos!");
+    if (const QString problem = ServerConfig::databaseNameProblem(config.database);
+        !problem.isEmpty())
+        return problem;
     if (config.authMode != 0 && config.user.trimmed().isEmpty())
         return QStringLiteral("Ingrese el usuario de SQL Server...!");
     return {};
@@ -67,7 +71,7 @@ ServerSetup::Outcome ServerSetup::accept(const ServerConfig &config,
 
 bool ServerSetup::saveConfig(const ServerConfig &config)
 {
-    if (!QDir().mkpath(m_connector.dataFolder()) || !config.write(configPath())) {
+    if (!DataFolder::create(m_connector.dataFolder()) || !config.write(configPath())) {
         m_prompter.error(QStringLiteral("No se pudo escribir el archivo %1.").arg(configPath()));
         return false;
     }

@@ -10,7 +10,9 @@
 #include "support/TestDatabase.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -66,6 +68,90 @@ TEST(DatabaseSetup, ADatabaseOfANewerProgramIsRefusedUntouched)
     EXPECT_FALSE(setup.prepare(prompter));
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_TRUE(prompter.lastText().contains("Actualice Valdoria"));
+}
+
+TEST(DatabaseSetup, AFailedPasswordHashIsToldAndWritesNothing)
+{
+    TestDatabase data(TestDatabase::Content::Empty);
+    ScriptedPrompter prompter;
+    prompter.answerText("clave");
+    prompter.answerText("clave");
+    PasswordHash::SimulateOutOfMemoryForTests(true);
+    const bool prepared = DatabaseSetup(data.db()).prepare(prompter);
+    PasswordHash::SimulateOutOfMemoryForTests(false);
+    EXPECT_FALSE(prepared);
+    EXPECT_TRUE(prompter.lastText().contains("No hay memoria suficiente para cifrar la clave"))
+        << prompter.lastText().toStdString();
+    EXPECT_EQ(DatabaseSetup(data.db()).state(), DatabaseSetup::State::Empty);
+}
+
+// A first start whose password dialog stays open while another workstation prepares the
+// same database: what the other one wrote stands.
+class SlowTypist : public ScriptedPrompter
+{
+public:
+    std::function<void()> whileTyping;
+    std::optional<QString> input(const QString &text, const QString &title, const QString &initial,
+                                 bool secret) override
+    {
+        if (whileTyping)
+            std::exchange(whileTyping, nullptr)();
+        return ScriptedPrompter::input(text, title, initial, secret);
+    }
+};
+
+TEST(DatabaseSetup, AnotherWorkstationPreparingTheDatabaseMeanwhileWins)
+{
+    for (auto content : {TestDatabase::Content::Empty, TestDatabase::Content::Schema}) {
+        TestDatabase data(content);
+        auto other = data.openAnother();
+        SlowTypist prompter;
+        prompter.whileTyping = [&] {
+            DatabaseSetup there(*other);
+            if (there.state() == DatabaseSetup::State::Empty)
+                there.create(PasswordHash::HashLoginPassword("de la otra"));
+            else
+                there.createAdministrator("de la otra");
+        };
+        prompter.answerText("mia");
+        prompter.answerText("mia");
+        EXPECT_TRUE(DatabaseSetup(data.db()).prepare(prompter))
+            << prompter.texts().join('|').toStdString();
+        EXPECT_TRUE(prompter.texts().contains(
+            "Otra estación preparó la base de datos mientras se escribía la clave: el "
+            "administrador es el que definió esa estación."));
+        EXPECT_EQ(data.db().scalar("SELECT COUNT(*) FROM USUARIOS").toInt(), 1);
+        const QString stored =
+            data.db()
+                .scalar("SELECT Paswod FROM USUARIOS WHERE CodUsuario = ?", {"ADMIN"})
+                .toString();
+        EXPECT_TRUE(PasswordHash::VerifyLoginPassword(stored, "de la otra"));
+    }
+}
+
+TEST(DatabaseSetup, ADatabaseOfAnotherProgramIsRefusedUntouched)
+{
+    TestDatabase data(TestDatabase::Content::Empty);
+    data.db().exec("CREATE TABLE FACTURAS (Numero INTEGER)");
+    DatabaseSetup setup(data.db());
+    EXPECT_EQ(setup.state(), DatabaseSetup::State::Foreign);
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(setup.prepare(prompter));
+    EXPECT_TRUE(prompter.lastText().contains("no es una base de datos de Valdoria"));
+    EXPECT_EQ(data.db().tableNames(), QStringList({"FACTURAS"}));
+    EXPECT_EQ(setup.create(PasswordHash::HashLoginPassword("x")), DatabaseSetup::Creation::Exists);
+    EXPECT_EQ(data.db().tableNames(), QStringList({"FACTURAS"}));
+}
+
+TEST(DatabaseSetup, AnExistingUserIsNeverGivenANewPassword)
+{
+    TestDatabase data;
+    DatabaseSetup setup(data.db());
+    setup.createAdministrator("primera");
+    EXPECT_THROW(setup.createAdministrator("segunda"), DbError);
+    const QString stored =
+        data.db().scalar("SELECT Paswod FROM USUARIOS WHERE CodUsuario = ?", {"ADMIN"}).toString();
+    EXPECT_TRUE(PasswordHash::VerifyLoginPassword(stored, "primera"));
 }
 
 TEST(SystemData, LoadsTheSystemNameAndTheReportDirectory)

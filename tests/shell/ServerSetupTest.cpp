@@ -4,14 +4,17 @@
 #include "common/ShellHost.h"
 #include "platform/Db.h"
 #include "shell/Connector.h"
+#include "shell/ReportPathConfig.h"
 #include "shell/Startup.h"
 #include "support/Printers.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -67,6 +70,43 @@ TEST_F(ServerSetupTest, AcceptingCreatesTheDatabaseWritesTheFileAndConnects)
     Connector nextConnector(next, dir.path());
     EXPECT_EQ(Startup::ConnectFromFile(next, nextConnector), Startup::FileConnection::Connected);
     EXPECT_EQ(next.gServidor, "(local)");
+}
+
+TEST_F(ServerSetupTest, TheFilesItWritesAreReadableByTheirOwnerOnly)
+{
+    const auto ownerOnly =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    const mode_t previous = ::umask(022);
+    answerAdministrator();
+    const auto outcome = setup().accept(ServerSetup::embeddedDefault(), {});
+    const QString reports = dir.filePath("nueva/data");
+    const bool applied = ReportPathConfig::Apply(session, reports, "/srv/reportes");
+    ::umask(previous);
+    ASSERT_EQ(outcome, ServerSetup::Outcome::Connected);
+    EXPECT_EQ(QFile::permissions(dir.filePath("srvsql.txt")), ownerOnly);
+    EXPECT_EQ(QFile::permissions(dir.filePath("valdoria.sqlite")), ownerOnly);
+    ASSERT_TRUE(applied);
+    EXPECT_EQ(QFile::permissions(reports), ownerOnly | QFile::ExeOwner | QFile::ExeUser);
+    EXPECT_EQ(QFile::permissions(reports + "/rutareporte.txt"), ownerOnly);
+}
+
+TEST_F(ServerSetupTest, AnEmptyFileOrANameLeadingOutOfTheDataFolderIsRefused)
+{
+    QFile empty(dir.filePath("srvsql.txt"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    EXPECT_EQ(Startup::ConnectFromFile(session, connector), Startup::FileConnection::Failed);
+    EXPECT_EQ(connector.lastError(), "Falta el nombre de la base de datos.");
+    EXPECT_EQ(session.gConexion, nullptr);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"srvsql.txt"}));
+
+    for (const QString &name : QStringList{"../otra", "sub/valdoria", "..\\valdoria"}) {
+        ServerConfig c = ServerSetup::embeddedDefault();
+        c.database = name;
+        EXPECT_EQ(setup().accept(c, {}), ServerSetup::Outcome::Invalid) << name.toStdString();
+        EXPECT_TRUE(prompter.lastText().contains("no puede contener")) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"srvsql.txt"}));
 }
 
 TEST_F(ServerSetupTest, MissingFieldsAreRefusedInTheWindowsOrder)
