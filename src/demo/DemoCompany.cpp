@@ -6,7 +6,6 @@
 #include "demo/DemoRows.h"
 #include "platform/Db.h"
 #include "platform/PasswordHash.h"
-#include "platform/Transaction.h"
 #include "shell/DatabaseSetup.h"
 
 #include <QHash>
@@ -80,15 +79,14 @@ QStringList bookkeeperNodes(Db &db)
     return sorted;
 }
 
-void insertBookkeeper(Db &db, const QString &headOffice)
+void insertBookkeeper(Db &db, const QString &headOffice, const QString &passwordHash)
 {
     db.exec(QStringLiteral("INSERT INTO GRUPOS (CodGrupo, NombreGrupo, MostrarUltMov, "
                            "IncTerceroMov) VALUES (?, ?, 1, 1)"),
             {BookkeepersGroup, QStringLiteral("CONTABILIDAD DE LA CASA MATRIZ")});
     db.exec(QStringLiteral("INSERT INTO USUARIOS (CodUsuario, NombreUsuario, Paswod, Status) "
                            "VALUES (?, ?, ?, 1)"),
-            {BookkeeperCode, QStringLiteral("CONTADOR GENERAL"),
-             PasswordHash::HashLoginPassword(BookkeeperPassword)});
+            {BookkeeperCode, QStringLiteral("CONTADOR GENERAL"), passwordHash});
     db.exec(QStringLiteral("INSERT INTO USUARIOGRUPO (CodUsuario, CodGrupo) VALUES (?, ?)"),
             {BookkeeperCode, BookkeepersGroup});
     db.exec(QStringLiteral("INSERT INTO USUARIOEMPRESA (Usuario, Empresa, Matriz) "
@@ -115,28 +113,49 @@ const QStringList &BookkeeperMenus()
     return menus;
 }
 
-Summary Create(Db &db, QDate today)
+namespace {
+
+void insertMarker(Db &db)
 {
-    DatabaseSetup setup(db);
-    setup.migrate();
-    if (db.exists(QStringLiteral("SELECT 1 FROM EMPRESA")))
-        throw DbError(QStringLiteral("La base de datos ya tiene empresas: la demostración se "
-                                     "crea en una base de datos nueva"));
+    TableDef marker(MarkerTable);
+    marker.timestamp("Creada");
+    db.execScript(db.dialect().createTable(marker));
+    db.exec(QStringLiteral("INSERT INTO %1 (Creada) VALUES (%2)")
+                .arg(MarkerTable, db.dialect().currentTimestamp()));
+}
+
+Summary build(Db &db, QDate today, bool rebuild)
+{
+    // The passwords are hashed before anything is written: a hash that fails leaves the
+    // database as it was.
+    const QString administratorHash = PasswordHash::HashLoginPassword(AdministratorPassword);
+    const QString bookkeeperHash = PasswordHash::HashLoginPassword(BookkeeperPassword);
+
     Summary s;
     s.year = today.year();
     s.headOffice = QString::fromUtf8(DemoMasterData::HeadOffice().code);
     s.branch = QString::fromUtf8(DemoMasterData::Branch().code);
-
-    Transaction tx(db);
-    DemoMasterData::Insert(db);
-    s.accounts = DemoChart::Insert(db);
-    DemoMasterData::InsertProductLines(db);
-    insertParameters(db);
-    insertCompany(db, DemoMasterData::HeadOffice(), s.headOffice, s.year);
-    insertCompany(db, DemoMasterData::Branch(), s.headOffice, s.year);
-    setup.createAdministrator(AdministratorPassword, AdministratorCode);
-    insertBookkeeper(db, s.headOffice);
-    tx.commit();
+    auto fill = [&](Db &db) {
+        insertMarker(db);
+        DemoMasterData::Insert(db);
+        s.accounts = DemoChart::Insert(db);
+        DemoMasterData::InsertProductLines(db);
+        insertParameters(db);
+        insertCompany(db, DemoMasterData::HeadOffice(), s.headOffice, s.year);
+        insertCompany(db, DemoMasterData::Branch(), s.headOffice, s.year);
+        insertBookkeeper(db, s.headOffice, bookkeeperHash);
+    };
+    std::function<bool(Db &)> rebuildable;
+    if (rebuild)
+        rebuildable = [](Db &db) { return IsDemo(db); };
+    const auto creation = DatabaseSetup(db).create(administratorHash, fill, rebuildable);
+    s.rebuilt = creation == DatabaseSetup::Creation::Rebuilt;
+    if (creation == DatabaseSetup::Creation::Exists)
+        throw DbError(IsDemo(db)
+                          ? QStringLiteral("La base de datos ya tiene la demostración.")
+                          : QStringLiteral("La base de datos ya existe y no es una demostración: "
+                                           "la demostración se crea en una base de datos nueva. "
+                                           "No se modificó."));
 
     s.parties = int(DemoMasterData::Parties().size());
     s.credentials << QStringLiteral("Administrador: usuario %1, clave %2 (todas las empresas)")
@@ -145,6 +164,23 @@ Summary Create(Db &db, QDate today)
                          .arg(BookkeeperCode, BookkeeperPassword,
                               QString::fromUtf8(DemoMasterData::HeadOffice().name));
     return s;
+}
+
+} // namespace
+
+bool IsDemo(Db &db)
+{
+    return db.hasTable(MarkerTable);
+}
+
+Summary Create(Db &db, QDate today)
+{
+    return build(db, today, false);
+}
+
+Summary Rebuild(Db &db, QDate today)
+{
+    return build(db, today, true);
 }
 
 } // namespace DemoCompany

@@ -3,7 +3,9 @@
 #include "ledger/masterdata/Rif.h"
 
 #include "common/Session.h"
+#include "platform/PasswordHash.h"
 #include "shell/CompanySelection.h"
+#include "shell/DatabaseSetup.h"
 #include "shell/LoginService.h"
 #include "support/Printers.h"
 #include "support/ScriptedPrompter.h"
@@ -66,6 +68,31 @@ TEST_F(DemoCompanyTest, VoucherTypesLeaveTheReservedCodesFreeAndFlagsHaveOneType
          {"Consolidacion", "AjustePorInflacion", "Depreciacion", "AjusteDifCambio"})
         EXPECT_EQ(count(QString("SELECT COUNT(*) FROM COMPROBANTE WHERE %1 = 1").arg(flag)), 1)
             << flag;
+}
+
+TEST(DemoRebuild, ADemoIsBuiltAgainWholeAndARealDatabaseNever)
+{
+    TestDatabase demo(TestDatabase::Content::Empty);
+    DemoCompany::Create(demo.db(), QDate(2026, 3, 15));
+    demo.db().exec("DELETE FROM USUARIOEMPRESA");
+    demo.db().exec("UPDATE USUARIOS SET Status = 0");
+    const DemoCompany::Summary again = DemoCompany::Rebuild(demo.db(), QDate(2027, 1, 10));
+    EXPECT_TRUE(again.rebuilt);
+    EXPECT_EQ(demo.db().scalar("SELECT COUNT(*) FROM EMPRESA").toInt(), 2);
+    EXPECT_EQ(demo.db().scalar("SELECT COUNT(*) FROM USUARIOEMPRESA").toInt(), 1);
+    EXPECT_EQ(demo.db().scalar("SELECT MIN(Ano) FROM PERIODO").toInt(), 2027);
+    EXPECT_TRUE(PasswordHash::VerifyLoginPassword(
+        demo.db().scalar("SELECT Paswod FROM USUARIOS WHERE CodUsuario = 'ADMIN'").toString(),
+        DemoCompany::AdministratorPassword));
+
+    TestDatabase books;
+    DatabaseSetup(books.db()).createAdministrator("secreta");
+    EXPECT_THROW(DemoCompany::Rebuild(books.db()), DbError);
+    EXPECT_THROW(DemoCompany::Create(books.db()), DbError);
+    EXPECT_EQ(books.db().scalar("SELECT COUNT(*) FROM EMPRESA").toInt(), 0);
+    EXPECT_TRUE(PasswordHash::VerifyLoginPassword(
+        books.db().scalar("SELECT Paswod FROM USUARIOS WHERE CodUsuario = 'ADMIN'").toString(),
+        "secreta"));
 }
 
 TEST_F(DemoCompanyTest, EveryAccountHangsFromAnAccountOneLevelUp)
