@@ -48,7 +48,7 @@ bool Application::ConnectToDemo()
     demo.server = ServerConfig::LocalServer;
     demo.database = QStringLiteral("valdoria-demo");
     const bool isNew = !QFileInfo::exists(demo.toConnectionSettings(m_dataFolder).database);
-    QDir().mkpath(m_dataFolder);
+    DataFolder::create(m_dataFolder);
     if (!m_connector.OpenConnection(demo)) {
         m_prompter.warning(m_connector.lastError());
         return false;
@@ -62,8 +62,10 @@ bool Application::ConnectToDemo()
                             QStringLiteral("Demostración"));
             return true;
         }
-    } catch (const DbError &e) {
-        m_prompter.error(e.userText());
+    } catch (const std::exception &e) {
+        // A DbError, or a password hash that could not be made: the demo was not written.
+        const auto *dbError = dynamic_cast<const DbError *>(&e);
+        m_prompter.error(dbError ? dbError->userText() : QString::fromUtf8(e.what()));
         m_connector.CloseConnection();
         QFile::remove(demo.toConnectionSettings(m_dataFolder).database);
         return false;
