@@ -1,18 +1,40 @@
 #!/usr/bin/env bash
-# Starts a private PostgreSQL 15 cluster for the tests in folder DIR (created when missing)
-# and prints the value for VALDORIA_TEST_PG. Listens on a unix socket in DIR and on
-# 127.0.0.1 at a free port; trusts local connections; never touches other clusters.
+# Starts a private PostgreSQL 15 cluster for the tests in folder DIR and prints the value for
+# VALDORIA_TEST_PG. Listens on a unix socket in DIR and on 127.0.0.1 at a free port; trusts
+# local connections; never touches other clusters.
 #   export VALDORIA_TEST_PG="$(scripts/pg-start.sh /tmp/valdoria-pg)"
+# DIR must be missing, or an empty folder of our own with mode 700 (as `mktemp -d` makes
+# it), or a folder this script set up before: it leaves a marker file there, and refuses any
+# other folder, since as root it hands DIR to the postgres account.
 # Test clusters skip flushing to disk; VALDORIA_PG_DURABLE=1 keeps the server's defaults,
 # which is what benchmarks of commits per second must measure.
 set -euo pipefail
 
 dir="${1:?usage: pg-start.sh DIR}"
 bin="/usr/lib/postgresql/15/bin"
+marker=".valdoria-pg-cluster"
+
+refuse() {
+    echo "pg-start.sh: $dir no es una carpeta de clúster de prueba de Valdoria: $1. No se tocó." >&2
+    exit 1
+}
+if [ -L "$dir" ]; then
+    refuse "es un enlace simbólico"
+elif [ -e "$dir" ] && [ ! -d "$dir" ]; then
+    refuse "no es una carpeta"
+elif [ -d "$dir" ] && [ ! -f "$dir/$marker" ]; then
+    [ -z "$(ls -A "$dir")" ] || refuse "no está vacía y no tiene la marca $marker"
+    [ -O "$dir" ] || refuse "no es de este usuario"
+    [ "$(stat -c %a "$dir")" = 700 ] || refuse "no tiene permisos 700"
+fi
 [ -x "$bin/initdb" ] || { echo "PostgreSQL 15 no está instalado ($bin)" >&2; exit 1; }
 
-mkdir -p "$dir"
+if [ ! -d "$dir" ]; then
+    mkdir -p "$dir"
+    chmod 700 "$dir"
+fi
 dir="$(cd "$dir" && pwd)"
+[ -f "$dir/$marker" ] || echo "Clúster de prueba de Valdoria (scripts/pg-start.sh)" >"$dir/$marker"
 
 # The server refuses to run as root: run it as the postgres account when we are root.
 as_owner() {
