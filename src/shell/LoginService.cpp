@@ -8,7 +8,7 @@
 #include "platform/Workstation.h"
 #include "shell/UserRights.h"
 
-#include <QThread>
+#include <algorithm>
 
 namespace {
 // Verifying against a real hash when the user does not exist keeps the answer's timing from
@@ -34,8 +34,7 @@ QString LoginService::rememberedUser() const
 
 void LoginService::refuse(const QString &message)
 {
-    if (m_failureDelayMs > 0)
-        QThread::msleep(static_cast<unsigned long>(m_failureDelayMs));
+    m_nextAttempt = QDeadlineTimer(std::max(m_failureDelayMs, 0));
     m_session.prompt().warning(message);
 }
 

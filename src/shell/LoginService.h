@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 
 struct Session;
@@ -21,8 +22,12 @@ public:
 
     explicit LoginService(Session &session);
 
-    // Pause after each refused attempt, so guessing passwords is slow.
+    // Pause after each refused attempt, so guessing passwords is slow. The service does not
+    // sleep (the window must keep painting): it says, through retryDelay(), how long the
+    // window must hold the next attempt.
     void setFailureDelay(int milliseconds) { m_failureDelayMs = milliseconds; }
+    // Milliseconds before another attempt may be made; 0 when one may be made now.
+    int retryDelay() const { return int(m_nextAttempt.remainingTime()); }
 
     // Checks the user and password and writes the login log; only a successful login fills
     // the session (a refused one leaves the open session as it was). Messages go through the
@@ -41,4 +46,5 @@ private:
 
     Session &m_session;
     int m_failureDelayMs = 1000;
+    QDeadlineTimer m_nextAttempt{0};
 };

@@ -11,6 +11,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestDatabase.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <thread>
@@ -64,6 +65,21 @@ protected:
     ScriptedPrompter prompter;
     Session session;
 };
+
+TEST_F(LoginTest, ARefusalAnswersAtOnceAndSaysHowLongToHoldTheNextAttempt)
+{
+    LoginService service(session);
+    service.setFailureDelay(3000);
+    EXPECT_EQ(service.retryDelay(), 0);
+    QElapsedTimer answered;
+    answered.start();
+    EXPECT_EQ(service.VerificarClave("admin", "mala", false), Result::Invalid);
+    // The window that asked must keep painting: no sleep on its thread.
+    EXPECT_LT(answered.elapsed(), 1500);
+    EXPECT_GT(service.retryDelay(), 1500);
+    EXPECT_EQ(service.VerificarClave("luis", "luis", false), Result::Inactive);
+    EXPECT_GT(service.retryDelay(), 1500);
+}
 
 TEST_F(LoginTest, CodeAndPasswordAreComparedWithoutRegardToCase)
 {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 VerificarClave::VerificarClave(Session &session, QWidget *parent)
@@ -43,6 +44,7 @@ VerificarClave::VerificarClave(Session &session, QWidget *parent)
     form->addRow(QString(), chkRecordar);
 
     QDialogButtonBox *buttons = fieldButtons();
+    m_accept = buttons->button(QDialogButtonBox::Ok);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblSistema);
@@ -60,8 +62,20 @@ VerificarClave::VerificarClave(Session &session, QWidget *parent)
     setMinimumWidth(360);
 }
 
+void VerificarClave::holdNextAttempt()
+{
+    const int wait = m_service.retryDelay();
+    if (wait <= 0)
+        return;
+    m_accept->setEnabled(false);
+    QTimer::singleShot(wait, this, [this] { m_accept->setEnabled(true); });
+}
+
 void VerificarClave::aceptar()
 {
+    // Enter in the password box comes here too, not only the button.
+    if (!m_accept->isEnabled())
+        return;
     try {
         m_result = m_service.VerificarClave(txtUsuario->text(), txtClave->text(),
                                             chkRecordar->isChecked());
@@ -77,8 +91,10 @@ void VerificarClave::aceptar()
     case LoginService::Result::NoCompanies:
         txtClave->clear();
         txtClave->setFocus();
+        holdNextAttempt();
         break;
     case LoginService::Result::Inactive:
+        holdNextAttempt();
         break;
     case LoginService::Result::Administrator:
     case LoginService::Result::User:

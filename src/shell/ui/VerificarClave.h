@@ -7,6 +7,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 struct Session;
 
 // The login window.
@@ -30,7 +31,12 @@ public slots:
     void cancelar();
 
 private:
+    // After a refusal "Aceptar" stays disabled for the service's delay while the window keeps
+    // running; typing is allowed meanwhile.
+    void holdNextAttempt();
+
     Session &m_session;
+    QPushButton *m_accept = nullptr;
     LoginService m_service;
     LoginService::Result m_result = LoginService::Result::MissingFields;
 };
