@@ -38,6 +38,11 @@ GridStatement GridStatement::build(const SqlDialect &dialect, const QString &bas
     GridStatement statement{baseSql, baseParams};
     QStringList conditions;
     if (!prefix.isEmpty()) {
+        // What the user types is matched as typed: "%" and "_" are characters like the rest.
+        QString typed = prefix;
+        typed.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+            .replace(QLatin1Char('_'), QStringLiteral("\\_"));
         // The code (first column) and every shown text column: the user types the start of
         // a code or of a name.
         for (int i = 0; i < int(columns.size()); ++i) {
@@ -47,8 +52,9 @@ GridStatement GridStatement::build(const SqlDialect &dialect, const QString &bas
             QString expr = dialect.quote(c.name);
             if (c.kind != FieldKind::Text)
                 expr = QStringLiteral("CAST(%1 AS VARCHAR(40))").arg(expr);
-            conditions << expr + QLatin1Char(' ') + dialect.likeOperator() + QStringLiteral(" ?");
-            statement.params << QVariant(prefix + QLatin1Char('%'));
+            conditions << expr + QLatin1Char(' ') + dialect.likeOperator() +
+                              QStringLiteral(" ? ESCAPE '\\'");
+            statement.params << QVariant(typed + QLatin1Char('%'));
         }
     }
     const QString order = SortText(dialect, columns, sort);

@@ -91,6 +91,20 @@ TEST_F(GridModelTest, NarrowsToCodesOrNamesThatStartWithTheTypedText)
     EXPECT_EQ(rows.rowCount(), 6);
 }
 
+TEST_F(GridModelTest, PercentAndUnderscoreTypedStandForThemselves)
+{
+    db().exec("UPDATE CUENTACONTABLE SET Nombre = ? WHERE Nombre = ?", {"CAJA_CHICA", "CAJA"});
+    rows.open(db(), GridSamples::AccountLookup, {"%"});
+    rows.setFilterPrefix("%");
+    EXPECT_EQ(rows.rowCount(), 0);
+    rows.setFilterPrefix("1_");
+    EXPECT_EQ(rows.rowCount(), 0);
+    rows.setFilterPrefix("A%O");
+    EXPECT_EQ(rows.rowCount(), 0);
+    rows.setFilterPrefix("caja_");
+    EXPECT_EQ(column(1), QStringList({"CAJA_CHICA"}));
+}
+
 TEST_F(GridModelTest, NarrowingKeepsTheStatementsOrder)
 {
     rows.open(db(), "SELECT Codigo, Nombre FROM CUENTACONTABLE ORDER BY Nombre DESC");

@@ -33,7 +33,7 @@ TEST(GridStatementTest, NarrowsOnTheShownTextColumnsWithBoundValues)
         GridStatement::build(*sqlite, Base, {"J%"}, lookupColumns(), "Fe'r", {});
     EXPECT_EQ(s.sql, "SELECT * FROM (SELECT Codigo, Nombre FROM TERCERO WHERE Codigo LIKE ? "
                      "ORDER BY Codigo) AS catalogo "
-                     "WHERE \"Codigo\" LIKE ? OR \"Nombre\" LIKE ?");
+                     "WHERE \"Codigo\" LIKE ? ESCAPE '\\' OR \"Nombre\" LIKE ? ESCAPE '\\'");
     EXPECT_EQ(s.params, QVariantList({"J%", "Fe'r%", "Fe'r%"}));
 }
 
@@ -45,7 +45,8 @@ TEST(GridStatementTest, PostgresNarrowsIgnoringCaseAndCastsANumericCode)
     const GridStatement s =
         GridStatement::build(*pg, "SELECT 1", {}, columns, "7", {{1, true}, {0, false}});
     EXPECT_EQ(s.sql, "SELECT * FROM (SELECT 1) AS catalogo "
-                     "WHERE CAST(\"Numero\" AS VARCHAR(40)) ILIKE ? OR \"Nombre\" ILIKE ? "
+                     "WHERE CAST(\"Numero\" AS VARCHAR(40)) ILIKE ? ESCAPE '\\' "
+                     "OR \"Nombre\" ILIKE ? ESCAPE '\\' "
                      "ORDER BY \"Nombre\"  DESC, \"Numero\"  ASC");
     EXPECT_EQ(s.params, QVariantList({"7%", "7%"}));
 }
