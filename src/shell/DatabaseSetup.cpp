@@ -5,6 +5,7 @@
 #include "platform/MigrationRunner.h"
 #include "platform/PasswordHash.h"
 #include "platform/Transaction.h"
+#include "schema/BalanceStore.h"
 #include "schema/LedgerSchema.h"
 #include "schema/LedgerTables.h"
 
@@ -28,9 +29,11 @@ int DatabaseSetup::latestVersion()
 
 QStringList DatabaseSetup::ownTables()
 {
+    // The first migration's tables and those that later migrations add.
     QStringList names{MigrationRunner::versionTable()};
-    for (const TableDef &t : LedgerTables::allTables())
-        names << t.name.toUpper();
+    for (const auto &group : {LedgerTables::allTables(), BalanceStore::tables()})
+        for (const TableDef &t : group)
+            names << t.name.toUpper();
     return names;
 }
 
