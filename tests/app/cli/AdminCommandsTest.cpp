@@ -1,5 +1,5 @@
 #include "app/cli/AdminCommands.h"
-#include "ledger/demo/DemoCompany.h"
+#include "demo/DemoCompany.h"
 #include "platform/Db.h"
 #include "platform/PasswordHash.h"
 #include "shell/DatabaseSetup.h"
