@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
 
 #include "common/Prompter.h"
 #include "common/Session.h"
@@ -113,17 +114,20 @@ void applyPageSetup(ReportDocument &document, int orientation, int paperSize)
 
 } // namespace
 
-ReportOutcome RunReport(const Session &session, ReportOutput &output, const ReportQuery &query,
-                        const QString &reportFile, const QString &title, int destination,
-                        int orientation, const QString &printerName, bool warnWhenEmpty,
-                        int paperSize, const QString &filter)
+namespace {
+
+// The run shared by statements and computed rows: `fetch` yields the rows once the audit is
+// written and the printer is known to be there.
+ReportOutcome runLayout(const Session &session, ReportOutput &output, const QString &auditText,
+                        const std::function<ReportData()> &fetch, const QString &reportFile,
+                        const QString &title, int destination, int orientation,
+                        const QString &printerName, bool warnWhenEmpty, int paperSize)
 {
     const QString fileName = fileNameOf(reportFile);
     const QString path = layoutPath(reportFile, fileName, orientation);
 
     ReportAudit::write(session.db(), session.gUsuario, Workstation::LocalIpAddress(),
-                       Workstation::LocalHostName(), fileName,
-                       ReportAudit::statementText(query.text, query.values));
+                       Workstation::LocalHostName(), fileName, auditText);
 
     // Laying pages out needs no printer; only printing them does.
     if (destination == 1 && !output.printerAvailable()) {
@@ -135,9 +139,7 @@ ReportOutcome RunReport(const Session &session, ReportOutput &output, const Repo
     try {
         ReportLayout layout = LayoutReader::readFile(path);
 
-        ReportData data = ReportData::fromRecords(session.db().rows(query.text, query.values));
-        if (!query.text.toUpper().contains(QLatin1String("SELECT")))
-            RowFilter::apply(data, filter);
+        ReportData data = fetch();
         if (data.isEmpty()) {
             if (warnWhenEmpty)
                 session.prompt().warning(ReportMessages::Empty, ReportMessages::Title);
@@ -167,4 +169,33 @@ ReportOutcome RunReport(const Session &session, ReportOutput &output, const Repo
         session.prompt().error(e.message(), ReportMessages::Title);
         return ReportOutcome::Failed;
     }
+}
+
+} // namespace
+
+ReportOutcome RunReport(const Session &session, ReportOutput &output, const ReportQuery &query,
+                        const QString &reportFile, const QString &title, int destination,
+                        int orientation, const QString &printerName, bool warnWhenEmpty,
+                        int paperSize, const QString &filter)
+{
+    auto fetch = [&] {
+        ReportData data = ReportData::fromRecords(session.db().rows(query.text, query.values));
+        if (!query.text.toUpper().contains(QLatin1String("SELECT")))
+            RowFilter::apply(data, filter);
+        return data;
+    };
+    return runLayout(session, output, ReportAudit::statementText(query.text, query.values), fetch,
+                     reportFile, title, destination, orientation, printerName, warnWhenEmpty,
+                     paperSize);
+}
+
+ReportOutcome RunReport(const Session &session, ReportOutput &output, ComputedRows rows,
+                        const QString &reportFile, const QString &title, int destination,
+                        int orientation, const QString &printerName, bool warnWhenEmpty,
+                        int paperSize)
+{
+    auto fetch = [&] { return std::move(rows.data); };
+    return runLayout(session, output, ReportAudit::statementText(rows.description, {}), fetch,
+                     reportFile, title, destination, orientation, printerName, warnWhenEmpty,
+                     paperSize);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/report/ReportQuery.h"
+#include "platform/report/ReportData.h"
 
 #include <QString>
 
@@ -37,3 +38,18 @@ ReportOutcome RunReport(const Session &session, ReportOutput &output, const Repo
                         const QString &reportFile, const QString &title, int destination,
                         int orientation, const QString &printerName, bool warnWhenEmpty,
                         int paperSize, const QString &filter);
+
+// Rows computed in code rather than by a statement. `description` says what was asked; the
+// audit keeps it where it keeps a statement.
+struct ComputedRows
+{
+    ReportData data;
+    QString description;
+};
+
+// The same run over rows computed in code: audited, warned when empty, previewed, printed
+// or prepared alike.
+ReportOutcome RunReport(const Session &session, ReportOutput &output, ComputedRows rows,
+                        const QString &reportFile, const QString &title, int destination,
+                        int orientation, const QString &printerName, bool warnWhenEmpty,
+                        int paperSize);

@@ -157,6 +157,25 @@ TEST_F(RunReportTest, AnEmptyResultIsReportedOnlyWhenAskedTo)
     EXPECT_EQ(output.busy, std::vector<bool>({true, false, true, false}));
 }
 
+TEST_F(RunReportTest, RowsComputedInCodeAreAuditedWarnedAndShownAlike)
+{
+    const ReportData rows({"Codigo", "Nombre"}, {{"A1", "Caja"}, {"B1", "Proveedores"}});
+    EXPECT_EQ(RunReport(session, output, ComputedRows{rows, "Balance 'E01' 3/2025"},
+                        report("crpPrueba.rpt"), "Prueba", 0, 1, QString(), true, 1),
+              ReportOutcome::Previewed);
+    EXPECT_EQ(shownCodes(), QStringList({"A1", "B1"}));
+    EXPECT_EQ(output.requests.at(0).title, "Prueba");
+    EXPECT_EQ(db().scalar("SELECT Consulta FROM AUDITORIAREPORTE").toString(),
+              "Balance \"E01\" 3/2025");
+
+    EXPECT_EQ(RunReport(session, output, ComputedRows{ReportData({"Codigo", "Nombre"}, {}), "x"},
+                        report("crpPrueba.rpt"), "Prueba", 0, 1, QString(), true, 1),
+              ReportOutcome::Empty);
+    EXPECT_EQ(prompter.lastText(), ReportMessages::Empty);
+    EXPECT_EQ(auditRows(), 2);
+    EXPECT_EQ(output.requests.size(), 1u);
+}
+
 TEST_F(RunReportTest, TheFilterAppliesToTheRowsOfACommandThatIsNotASelect)
 {
     const QString command = "VALUES ('A1', 'Caja'), ('A2', 'Banco'), ('B1', 'Proveedores')";
