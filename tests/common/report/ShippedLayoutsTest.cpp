@@ -185,6 +185,60 @@ TEST_F(ShippedLayouts, TheChartOfAccountsMarksItsFlags)
     }
 }
 
+TEST_F(ShippedLayouts, TheTrialBalanceIndentsByLevelAndItsTotalsBalance)
+{
+    // Code, name, opening, debit, credit in cents; codes shorter than 9 are parents.
+    const std::vector<std::tuple<const char *, const char *, int, int, int>> balance = {
+        {"1", "ACTIVO", 7080125, 415025, 600000},
+        {"11", "ACTIVO CIRCULANTE", 5830075, 415025, 600000},
+        {"1105", "BANCOS", 5830075, 415025, 600000},
+        {"110501", "BANCOS NACIONALES", 5830075, 415025, 600000},
+        {"110501001", "Banco Mercantil cuenta corriente", 5000000, 415025, 600000},
+        {"110501002", "Banco Provincial cuenta corriente", 830075, 0, 0},
+        {"12", "ACTIVO FIJO", 1250050, 0, 0},
+        {"120101001", "Mobiliario de oficina", 1250050, 0, 0},
+        {"2", "PASIVO", -1250050, 600000, 0},
+        {"210101001", "Proveedores nacionales", -1250050, 600000, 0},
+        {"3", "PATRIMONIO", -5000000, 0, 0},
+        {"310101001", "Capital suscrito y pagado", -5000000, 0, 0},
+        {"4", "INGRESOS", -830075, 0, 415025},
+        {"410101001", "Ventas de mercancía", -830075, 0, 415025}};
+    std::vector<QVariantList> rows;
+    for (const auto &[code, name, opening, debit, credit] : balance) {
+        const QString c = QString::fromLatin1(code);
+        const int level = c.size() <= 1   ? 0
+                          : c.size() <= 2 ? 1
+                          : c.size() <= 4 ? 2
+                          : c.size() <= 6 ? 3
+                                          : 4;
+        const QString indent(level * 3, ' ');
+        const bool top = c.size() == 1;
+        const int closing = opening + debit - credit;
+        rows.push_back({c, QString::fromUtf8(name), 3, 2025, opening * 10, debit * 10, credit * 10,
+                        closing * 10, int(c.size() < 9), 0, indent + c,
+                        indent + QString::fromUtf8(name), top ? opening * 10 : 0,
+                        top ? debit * 10 : 0, top ? credit * 10 : 0, top ? closing * 10 : 0});
+    }
+    fill({"Codigo", "nombre", "Mes", "Ano", "SaldoInicial", "valordebito", "valorcredito",
+          "NuevoSaldo", "EsPadre", "Consolidado", "CodigoSangrado", "NombreSangrado",
+          "TotalSaldoInicial", "TotalDebito", "TotalCredito", "TotalNuevoSaldo"},
+         rows);
+    const ReportDocument document = render("crpBalance.rpt", "Balance Prueba");
+    expectGolden(document, "crpBalance");
+    const QStringList text = document.pageText(0);
+    EXPECT_TRUE(text.contains("Totales | 0,00 | 10.150,25 | 10.150,25 | 0,00"))
+        << text.join('\n').toStdString();
+    const auto &fonts = document.layout().fonts;
+    for (const DrawItem &item : document.page(0).items) {
+        if (item.text.trimmed() == "BANCOS") {
+            EXPECT_TRUE(fonts[size_t(item.font)].bold);
+        }
+        if (item.text.trimmed() == "Ventas de mercancía") {
+            EXPECT_FALSE(fonts[size_t(item.font)].bold);
+        }
+    }
+}
+
 TEST_F(ShippedLayouts, AThirdPartysCard)
 {
     fill({"Codigo", "Nombre", "Direccion", "TipoPersona", "Regimen", "Telefono1", "Telefono2",
