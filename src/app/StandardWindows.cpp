@@ -16,6 +16,7 @@
 #include "periods/ui/frmCambiarPeriodo.h"
 #include "periods/ui/frmCierre.h"
 #include "periods/ui/frmGenerarPeriodo.h"
+#include "reports/ui/frmRepBalancedePrueba.h"
 #include "shell/Connector.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
 #include "shell/admin/ui/FrmUsuario.h"
@@ -98,6 +99,10 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     registry.add(
         QStringLiteral("frmCorrelativoComprobante"),
         [s](const QString &node) -> QWidget * { return new frmCorrelativoComprobante(*s, node); });
+    // Financial reports
+    registry.add(QStringLiteral("frmRepBalancedePrueba"), [s](const QString &node) -> QWidget * {
+        return new frmRepBalancedePrueba(*s, node);
+    });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
 }
