@@ -1,5 +1,6 @@
 #include "app/cli/AdminCommands.h"
 
+#include "app/cli/ReportCommand.h"
 #include "demo/DemoCompany.h"
 #include "platform/DataFolder.h"
 #include "platform/Db.h"
@@ -193,34 +194,41 @@ int Info(const ConnectionSettings &settings, QTextStream &out, QTextStream &err)
 QString Usage()
 {
     return QStringLiteral(
-        "Uso: valdoria-cli ORDEN [opciones]\n"
-        "\n"
-        "Administración de bases de datos Valdoria.\n"
-        "\n"
-        "Órdenes:\n"
-        "  init     crea la base de datos, su esquema y el administrador ADMIN; una base de\n"
-        "           datos que ya existe no se modifica. En una terminal la clave del\n"
-        "           administrador se pide dos veces sin mostrarla; si no, se lee la primera\n"
-        "           línea de la entrada estándar\n"
-        "  migrate  actualiza el esquema a la versión de este programa\n"
-        "  info     motor, versión del esquema y filas de cada tabla de Valdoria (no cambia nada)\n"
-        "\n"
-        "Base de datos (una sola de estas formas; sin ninguna, la configuración de esta\n"
-        "estación, srvsql.txt de la carpeta de datos):\n"
-        "  --config ARCHIVO     archivo con el formato de srvsql.txt\n"
-        "  --sqlite ARCHIVO     base de datos SQLite\n"
-        "  --pg-host EQUIPO     servidor PostgreSQL: equipo, dirección o carpeta del socket\n"
-        "  --pg-port PUERTO     puerto de PostgreSQL\n"
-        "  --pg-user USUARIO    usuario de PostgreSQL (su clave en VALDORIA_DB_PASSWORD)\n"
-        "  --pg-sslmode MODO    cifrado de la conexión: disable, allow, prefer, require,\n"
-        "                       verify-ca o verify-full (sin la opción vale PGSSLMODE)\n"
-        "  --database NOMBRE    base de datos PostgreSQL (valdoria si no se indica)\n"
-        "\n"
-        "Otras opciones:\n"
-        "  --demo               con init: crea la base de datos de demostración, o la\n"
-        "                       reconstruye si ya lo es (valdoria-demo.sqlite en la carpeta\n"
-        "                       de datos si no se indica otra)\n"
-        "  -h, --help           muestra esta ayuda\n");
+               "Uso: valdoria-cli ORDEN [opciones]\n"
+               "\n"
+               "Administración de bases de datos Valdoria.\n"
+               "\n"
+               "Órdenes:\n"
+               "  init     crea la base de datos, su esquema y el administrador ADMIN; una base "
+               "de\n"
+               "           datos que ya existe no se modifica. En una terminal la clave del\n"
+               "           administrador se pide dos veces sin mostrarla; si no, se lee la "
+               "primera\n"
+               "           línea de la entrada estándar\n"
+               "  migrate  actualiza el esquema a la versión de este programa\n"
+               "  info     motor, versión del esquema y filas de cada tabla de Valdoria (no cambia "
+               "nada)\n") +
+           ReportCommand::Usage +
+           QStringLiteral(
+               "\n"
+               "Base de datos (una sola de estas formas; sin ninguna, la configuración de esta\n"
+               "estación, srvsql.txt de la carpeta de datos):\n"
+               "  --config ARCHIVO     archivo con el formato de srvsql.txt\n"
+               "  --sqlite ARCHIVO     base de datos SQLite\n"
+               "  --pg-host EQUIPO     servidor PostgreSQL: equipo, dirección o carpeta del "
+               "socket\n"
+               "  --pg-port PUERTO     puerto de PostgreSQL\n"
+               "  --pg-user USUARIO    usuario de PostgreSQL (su clave en VALDORIA_DB_PASSWORD)\n"
+               "  --pg-sslmode MODO    cifrado de la conexión: disable, allow, prefer, require,\n"
+               "                       verify-ca o verify-full (sin la opción vale PGSSLMODE)\n"
+               "  --database NOMBRE    base de datos PostgreSQL (valdoria si no se indica)\n"
+               "\n"
+               "Otras opciones:\n"
+               "  --demo               con init: crea la base de datos de demostración, o la\n"
+               "                       reconstruye si ya lo es (valdoria-demo.sqlite en la "
+               "carpeta\n"
+               "                       de datos si no se indica otra)\n"
+               "  -h, --help           muestra esta ayuda\n");
 }
 
 namespace {
@@ -336,6 +344,7 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
         {"database", {}, "nombre"},
         {"demo", {}},
     });
+    p.addOptions(ReportCommand::options());
     try {
         if (!p.parse(QStringList{QStringLiteral("valdoria-cli")} + arguments))
             throw UsageError{parserError(p)};
@@ -346,10 +355,10 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
         const QStringList args = p.positionalArguments();
         if (args.isEmpty())
             throw UsageError{QStringLiteral("Falta la orden.")};
-        if (args.size() > 1)
+        if (args.size() > 1 && args.first() != ReportCommand::Command)
             throw UsageError{QStringLiteral("Sobra: %1").arg(args.mid(1).join(QLatin1Char(' ')))};
         const QString command = args.first();
-        const QStringList commands{"init", "migrate", "info"};
+        const QStringList commands{"init", "migrate", "info", ReportCommand::Command};
         if (!commands.contains(command))
             throw UsageError{QStringLiteral("Orden desconocida: %1").arg(command)};
 
@@ -388,6 +397,8 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
         }
         if (command == QLatin1String("migrate"))
             return Migrate(settings, out, err);
+        if (command == ReportCommand::Command)
+            return ReportCommand::Run(settings, p, out, err);
         return Info(settings, out, err);
     } catch (const UsageError &e) {
         err << "valdoria-cli: " << e.reason << "\n\n" << Usage();

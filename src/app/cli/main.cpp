@@ -1,6 +1,7 @@
 // valdoria-cli: database administration without a display.
 #include "app/cli/AdminCommands.h"
 #include "app/cli/PasswordInput.h"
+#include "app/cli/ReportCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -11,7 +12,7 @@
 int main(int argc, char **argv)
 {
     try {
-        QCoreApplication app(argc, argv);
+        const auto app = ReportCommand::makeApplication(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Valdoria"));
         QTextStream out(stdout);
         QTextStream err(stderr);

@@ -1,0 +1,275 @@
+#include "app/cli/ReportCommand.h"
+
+#include "common/Money.h"
+#include "common/Prompter.h"
+#include "common/Session.h"
+#include "common/report/ReportOutput.h"
+#include "platform/Db.h"
+#include "platform/DbError.h"
+#include "platform/report/PdfExport.h"
+#include "platform/report/ReportDocument.h"
+#include "platform/report/ReportError.h"
+#include "reports/TrialBalanceReport.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+namespace ReportCommand {
+
+namespace {
+
+// Messages meant for a window go to the error stream; questions take their default.
+class StreamPrompter : public Prompter
+{
+public:
+    explicit StreamPrompter(QTextStream &err)
+        : m_err(err)
+    {
+    }
+    void info(const QString &text, const QString &) override { m_err << text << "\n"; }
+    void warning(const QString &text, const QString &) override { m_err << text << "\n"; }
+    void error(const QString &text, const QString &) override { m_err << text << "\n"; }
+    bool question(const QString &text, const QString &, bool defaultYes) override
+    {
+        m_err << text << "\n";
+        return defaultYes;
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &, bool) override
+    {
+        return std::nullopt;
+    }
+
+private:
+    QTextStream &m_err;
+};
+
+// Keeps what the runner would have previewed.
+class KeptReport : public ReportOutput
+{
+public:
+    std::shared_ptr<const ReportDocument> document;
+
+    bool printerAvailable() override { return false; }
+    void preview(std::shared_ptr<const ReportDocument> d, const QString &, int,
+                 const QString &) override
+    {
+        document = std::move(d);
+    }
+    void print(std::shared_ptr<const ReportDocument> d, const QString &) override
+    {
+        document = std::move(d);
+    }
+};
+
+// The session the window would run in for `company`: its heading lines and the system's
+// report directory, when it holds the layout.
+bool fillSession(Session &session, const QString &company, QTextStream &err)
+{
+    Db &db = session.db();
+    const auto rows =
+        db.rows(QStringLiteral("SELECT E.Codigo, E.CodigoMatriz, E.Nombre, E.Direccion, E.Ciudad, "
+                               "E.Telefono1, M.Nombre FROM EMPRESA E LEFT JOIN EMPRESA M ON "
+                               "M.Codigo = E.CodigoMatriz WHERE E.Codigo = ?"),
+                {company});
+    if (rows.empty()) {
+        err << "No existe la empresa " << company << "\n";
+        return false;
+    }
+    const QSqlRecord &r = rows.front();
+    session.gEmpresa = r.value(0).toString();
+    session.gMatriz = r.value(1).toString();
+    session.gNombreEmpresa = r.value(2).toString();
+    session.gDireccionEmpresa = r.value(3).toString();
+    session.gCiudadEmpresa = r.value(4).toString();
+    session.gTelefonoEmpresa = r.value(5).toString();
+    session.gNombreMatriz = r.value(6).toString();
+    const QString user = qEnvironmentVariable("USER", QStringLiteral("valdoria-cli"));
+    session.gUsuario = user.left(20);
+    session.gNombreUsuario = user;
+    const auto parameters =
+        db.rows(QStringLiteral("SELECT RutaReporte, NombreIDEmpresa FROM PARAMETRO"));
+    if (!parameters.empty()) {
+        session.gNombreIDEmpresa = parameters.front().value(1).toString();
+        const QString dir = parameters.front().value(0).toString();
+        if (!dir.isEmpty() && QFileInfo::exists(QDir(dir).filePath(TrialBalanceReport::LayoutFile)))
+            session.gRutaReporte = dir;
+    }
+    return true;
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+void writeCsv(const ReportData &data, const QString &path)
+{
+    const QStringList amounts{QStringLiteral("SaldoInicial"), QStringLiteral("valordebito"),
+                              QStringLiteral("valorcredito"), QStringLiteral("NuevoSaldo")};
+    QStringList lines;
+    const int columns = TrialBalanceReport::rowColumnCount();
+    lines << data.columns().mid(0, columns).join(QLatin1Char(';'));
+    for (int r = 0; r < data.rowCount(); ++r) {
+        QStringList fields;
+        for (int c = 0; c < columns; ++c) {
+            const QVariant &value = data.row(r)[c];
+            fields << (amounts.contains(data.columns()[c])
+                           ? Money::fromThousandths(value.toLongLong()).toPlainString()
+                           : csvField(value.toString()));
+        }
+        lines << fields.join(QLatin1Char(';'));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw ReportError(QStringLiteral("No se pudo escribir el archivo %1").arg(path));
+    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    if (!file.commit())
+        throw ReportError(QStringLiteral("No se pudo escribir el archivo %1").arg(path));
+}
+
+} // namespace
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    if (argc > 1 && QString::fromLocal8Bit(argv[1]) == Command) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+QList<QCommandLineOption> options()
+{
+    return {
+        {"company", "Con report: código de la empresa.", "código"},
+        {"consolidated", "Con report: la matriz con todas sus sucursales."},
+        {"month", "Con report: mes (1-12).", "mes"},
+        {"year", "Con report: año.", "año"},
+        {"level", "Con report: nivel de detalle 1-4 (4 por omisión).", "nivel"},
+        {"from", "Con report: cuenta inicial del rango.", "cuenta"},
+        {"to", "Con report: cuenta final del rango.", "cuenta"},
+        {"all", "Con report: también las cuentas sin saldo ni movimiento."},
+        {"pdf", "Con report: escribe el reporte en este PDF.", "archivo"},
+        {"csv", "Con report: escribe las filas del reporte en este CSV.", "archivo"},
+    };
+}
+
+std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
+{
+    Request r;
+    const QStringList args = p.positionalArguments();
+    r.report = args.value(1);
+    if (r.report != QLatin1String("balance-prueba")) {
+        err << "Reporte desconocido: " << r.report << " (reportes: balance-prueba)\n";
+        return std::nullopt;
+    }
+    bool monthOk = false, yearOk = false, levelOk = true;
+    r.company = p.value("company");
+    r.consolidated = p.isSet("consolidated");
+    r.month = p.value("month").toInt(&monthOk);
+    r.year = p.value("year").toInt(&yearOk);
+    if (p.isSet("level"))
+        r.level = p.value("level").toInt(&levelOk);
+    r.from = p.value("from");
+    r.to = p.value("to");
+    r.all = p.isSet("all");
+    r.pdf = p.value("pdf");
+    r.csv = p.value("csv");
+    if (r.company.isEmpty()) {
+        err << "Falta --company\n";
+        return std::nullopt;
+    }
+    if (!monthOk || r.month < 1 || r.month > 12) {
+        err << "El mes debe ser un número de 1 a 12 (--month)\n";
+        return std::nullopt;
+    }
+    if (!yearOk || r.year < 1) {
+        err << "¡Debe seleccionar un año! (--year)\n";
+        return std::nullopt;
+    }
+    if (!levelOk || r.level < 1 || r.level > 4) {
+        err << "El nivel debe ser 1, 2, 3 o 4 (--level)\n";
+        return std::nullopt;
+    }
+    if (r.from.isEmpty() != r.to.isEmpty()) {
+        err << "El rango de cuentas necesita --from y --to\n";
+        return std::nullopt;
+    }
+    if (r.pdf.isEmpty() == r.csv.isEmpty()) {
+        err << "Indique --pdf o --csv\n";
+        return std::nullopt;
+    }
+    return r;
+}
+
+int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
+{
+    StreamPrompter prompter(err);
+    Session session;
+    session.gConexion = &db;
+    session.prompter = &prompter;
+    try {
+        if (!fillSession(session, request.company, err))
+            return 2;
+        TrialBalanceOptions options =
+            TrialBalanceReport::optionsFor(session, request.month, request.year);
+        options.consolidated = request.consolidated;
+        options.level = request.level;
+        options.from = request.from;
+        options.to = request.to;
+        options.showAll = request.all;
+        if (options.consolidated && !TrialBalanceReport::consolidationAllowed(session)) {
+            err << "Solo una matriz consolida sus sucursales: " << request.company << "\n";
+            return 2;
+        }
+        KeptReport kept;
+        switch (TrialBalanceReport::run(session, kept, options)) {
+        case ReportOutcome::Previewed:
+            break;
+        case ReportOutcome::Empty:
+            return 4;
+        default:
+            return 1;
+        }
+        if (!request.pdf.isEmpty()) {
+            PdfExport::write(*kept.document, request.pdf);
+            out << request.pdf << ": páginas: " << kept.document->pageCount() << "\n";
+        } else {
+            writeCsv(kept.document->data(), request.csv);
+            out << request.csv << ": cuentas: " << kept.document->data().rowCount() << "\n";
+        }
+        return 0;
+    } catch (const DbError &e) {
+        err << e.userText() << "\n";
+        return 1;
+    } catch (const ReportError &e) {
+        err << e.message() << "\n";
+        return 1;
+    }
+}
+
+int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QTextStream &out,
+        QTextStream &err)
+{
+    const auto request = parse(parser, err);
+    if (!request)
+        return 2;
+    try {
+        auto db = Db::open(settings);
+        return Run(*db, *request, out, err);
+    } catch (const DbError &e) {
+        err << e.userText() << "\n";
+        return 1;
+    }
+}
+
+} // namespace ReportCommand

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/ConnectionSettings.h"
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+#include <QTextStream>
+#include <memory>
+#include <optional>
+
+class Db;
+class QCommandLineParser;
+class QCoreApplication;
+
+// "valdoria-cli report balance-prueba ...": the trial balance of a company and month, as the
+// window would print it, written to a PDF or a CSV file without a display.
+namespace ReportCommand {
+
+inline const QString Command = QStringLiteral("report");
+inline const QString Usage = QStringLiteral(
+    "  report   balance-prueba --company C [--consolidated] --month M --year Y\n"
+    "           [--level 1-4] [--from A --to B] [--all] --pdf ARCHIVO | --csv ARCHIVO\n"
+    "           el balance de prueba de un mes, en PDF o en CSV (separado por \";\")\n");
+
+struct Request
+{
+    QString report; // "balance-prueba"
+    QString company;
+    bool consolidated = false;
+    int month = 0;
+    int year = 0;
+    int level = 4;
+    QString from, to;
+    bool all = false;
+    QString pdf, csv;
+};
+
+// Reports lay out text, which needs the fonts of a GUI application: for this command the
+// application is one, on the offscreen platform unless another is named.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv);
+QList<QCommandLineOption> options();
+// The request the options make, or nothing when they do not make one (told on `err`).
+std::optional<Request> parse(const QCommandLineParser &parser, QTextStream &err);
+
+// Runs the request on `db` and writes the file. Returns the exit code: 0 written, 1 failed,
+// 2 bad request, 4 no row.
+int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err);
+int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QTextStream &out,
+        QTextStream &err);
+
+} // namespace ReportCommand
