@@ -162,6 +162,7 @@ TEST(WindowRegistryTest, EveryRegisteredFormIsFoundWithoutRegardToCase)
     RegisterStandardWindows(windows, session, connector);
     EXPECT_TRUE(windows.contains("frmcambiarperiodo"));
     EXPECT_TRUE(windows.contains("FRMESTRUCTURA"));
+    EXPECT_TRUE(windows.contains("frmRepBalancedePrueba")); // "Balance de Comprobación"
     EXPECT_FALSE(windows.contains("frmNoExiste"));
     EXPECT_EQ(windows.create("frmNoExiste", "x"), nullptr);
 }
