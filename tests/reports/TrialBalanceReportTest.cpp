@@ -153,6 +153,15 @@ TEST_F(TrialBalanceReportTest, AnEmptyYearIsRefusedWithTheWindowsMessage)
     EXPECT_EQ(prompter.messages().size(), 1u);
 }
 
+TEST_F(TrialBalanceReportTest, TheAccountLookupListsTheCodesThatBeginWithWhatWasTyped)
+{
+    QStringList found;
+    for (const QSqlRecord &r : db().rows(TrialBalanceReport::AccountLookupQuery(), {"1105%"}))
+        found << r.value(0).toString() + "/" + r.value(2).toString();
+    // Status 1 marks the detail accounts.
+    EXPECT_EQ(found, QStringList({"1105/0", "110501/0", "110501001/1", "110501002/1"}));
+}
+
 TEST_F(TrialBalanceReportTest, TheRunIsAuditedPreviewedInPortraitAndWarnsWhenEmpty)
 {
     RecordingReportOutput output;
