@@ -139,7 +139,11 @@ void writeCsv(const ReportData &data, const QString &path)
 
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 {
-    if (argc > 1 && QString::fromLocal8Bit(argv[1]) == Command) {
+    // The options may come before the command, so any argument may name it.
+    bool report = false;
+    for (int i = 1; i < argc; ++i)
+        report = report || QString::fromLocal8Bit(argv[i]) == Command;
+    if (report) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);
