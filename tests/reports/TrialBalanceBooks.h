@@ -73,7 +73,7 @@ public:
 
     Db &db() { return data.db(); }
 
-    // A two-line voucher: `units` from `credited` to `debited`.
+    // A two-line voucher: `amount` from `credited` to `debited`.
     void post(QDate date, const QString &debited, const QString &credited, Money amount,
               const QString &type = "001", const QString &company = "E01")
     {
