@@ -4,12 +4,14 @@
 #include "common/Prompter.h"
 #include "common/Session.h"
 #include "common/report/ReportOutput.h"
+#include "platform/DataFolder.h"
 #include "platform/Db.h"
 #include "platform/DbError.h"
 #include "platform/report/PdfExport.h"
 #include "platform/report/ReportDocument.h"
 #include "platform/report/ReportError.h"
 #include "reports/TrialBalanceReport.h"
+#include "shell/ServerConfig.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -221,6 +223,7 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
     Session session;
     session.gConexion = &db;
     session.prompter = &prompter;
+    session.gVersionSQL = request.sqlVersion;
     try {
         if (!fillSession(session, request.company, err))
             return 2;
@@ -264,9 +267,17 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
 int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QTextStream &out,
         QTextStream &err)
 {
-    const auto request = parse(parser, err);
+    auto request = parse(parser, err);
     if (!request)
         return 2;
+    // A database named on the command line has no configuration file to take the label from.
+    const QCommandLineParser &p = parser;
+    if (!p.isSet("sqlite") && !p.isSet("pg-host") && !p.isSet("database")) {
+        const QString path =
+            p.isSet("config") ? p.value("config") : DataFolder::file(ServerConfig::FileName);
+        if (const auto config = ServerConfig::read(path))
+            request->sqlVersion = config->sqlVersion;
+    }
     try {
         auto db = Db::open(settings);
         return Run(*db, *request, out, err);

@@ -34,6 +34,8 @@ struct Request
     QString from, to;
     bool all = false;
     QString pdf, csv;
+    // The installation's "SQL2000"/"SQL2005" label, which chooses the detail level.
+    QString sqlVersion = QStringLiteral("SQL2005");
 };
 
 // Reports lay out text, which needs the fonts of a GUI application: for this command the
