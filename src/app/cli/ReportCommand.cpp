@@ -174,6 +174,10 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
     Request r;
     const QStringList args = p.positionalArguments();
     r.report = args.value(1);
+    if (args.size() > 2) {
+        err << "Sobra: " << args.mid(2).join(QLatin1Char(' ')) << "\n";
+        return std::nullopt;
+    }
     if (r.report != QLatin1String("balance-prueba")) {
         err << "Reporte desconocido: " << r.report << " (reportes: balance-prueba)\n";
         return std::nullopt;
@@ -272,7 +276,9 @@ int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QT
         return 2;
     // A database named on the command line has no configuration file to take the label from.
     const QCommandLineParser &p = parser;
-    if (!p.isSet("sqlite") && !p.isSet("pg-host") && !p.isSet("database")) {
+    const bool named = p.isSet("sqlite") || p.isSet("pg-host") || p.isSet("pg-port") ||
+                       p.isSet("pg-user") || p.isSet("pg-sslmode") || p.isSet("database");
+    if (!named) {
         const QString path =
             p.isSet("config") ? p.value("config") : DataFolder::file(ServerConfig::FileName);
         if (const auto config = ServerConfig::read(path))
