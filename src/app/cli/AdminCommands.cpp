@@ -193,42 +193,37 @@ int Info(const ConnectionSettings &settings, QTextStream &out, QTextStream &err)
 
 QString Usage()
 {
-    return QStringLiteral(
-               "Uso: valdoria-cli ORDEN [opciones]\n"
-               "\n"
-               "Administración de bases de datos Valdoria.\n"
-               "\n"
-               "Órdenes:\n"
-               "  init     crea la base de datos, su esquema y el administrador ADMIN; una base "
-               "de\n"
-               "           datos que ya existe no se modifica. En una terminal la clave del\n"
-               "           administrador se pide dos veces sin mostrarla; si no, se lee la "
-               "primera\n"
-               "           línea de la entrada estándar\n"
-               "  migrate  actualiza el esquema a la versión de este programa\n"
-               "  info     motor, versión del esquema y filas de cada tabla de Valdoria (no cambia "
-               "nada)\n") +
-           ReportCommand::Usage +
-           QStringLiteral(
-               "\n"
-               "Base de datos (una sola de estas formas; sin ninguna, la configuración de esta\n"
-               "estación, srvsql.txt de la carpeta de datos):\n"
-               "  --config ARCHIVO     archivo con el formato de srvsql.txt\n"
-               "  --sqlite ARCHIVO     base de datos SQLite\n"
-               "  --pg-host EQUIPO     servidor PostgreSQL: equipo, dirección o carpeta del "
-               "socket\n"
-               "  --pg-port PUERTO     puerto de PostgreSQL\n"
-               "  --pg-user USUARIO    usuario de PostgreSQL (su clave en VALDORIA_DB_PASSWORD)\n"
-               "  --pg-sslmode MODO    cifrado de la conexión: disable, allow, prefer, require,\n"
-               "                       verify-ca o verify-full (sin la opción vale PGSSLMODE)\n"
-               "  --database NOMBRE    base de datos PostgreSQL (valdoria si no se indica)\n"
-               "\n"
-               "Otras opciones:\n"
-               "  --demo               con init: crea la base de datos de demostración, o la\n"
-               "                       reconstruye si ya lo es (valdoria-demo.sqlite en la "
-               "carpeta\n"
-               "                       de datos si no se indica otra)\n"
-               "  -h, --help           muestra esta ayuda\n");
+    const QString text = QStringLiteral(
+        "Uso: valdoria-cli ORDEN [opciones]\n"
+        "\n"
+        "Administración de bases de datos Valdoria.\n"
+        "\n"
+        "Órdenes:\n"
+        "  init     crea la base de datos, su esquema y el administrador ADMIN; una base de\n"
+        "           datos que ya existe no se modifica. En una terminal la clave del\n"
+        "           administrador se pide dos veces sin mostrarla; si no, se lee la primera\n"
+        "           línea de la entrada estándar\n"
+        "  migrate  actualiza el esquema a la versión de este programa\n"
+        "  info     motor, versión del esquema y filas de cada tabla de Valdoria (no cambia nada)\n"
+        "%1"
+        "\n"
+        "Base de datos (una sola de estas formas; sin ninguna, la configuración de esta\n"
+        "estación, srvsql.txt de la carpeta de datos):\n"
+        "  --config ARCHIVO     archivo con el formato de srvsql.txt\n"
+        "  --sqlite ARCHIVO     base de datos SQLite\n"
+        "  --pg-host EQUIPO     servidor PostgreSQL: equipo, dirección o carpeta del socket\n"
+        "  --pg-port PUERTO     puerto de PostgreSQL\n"
+        "  --pg-user USUARIO    usuario de PostgreSQL (su clave en VALDORIA_DB_PASSWORD)\n"
+        "  --pg-sslmode MODO    cifrado de la conexión: disable, allow, prefer, require,\n"
+        "                       verify-ca o verify-full (sin la opción vale PGSSLMODE)\n"
+        "  --database NOMBRE    base de datos PostgreSQL (valdoria si no se indica)\n"
+        "\n"
+        "Otras opciones:\n"
+        "  --demo               con init: crea la base de datos de demostración, o la\n"
+        "                       reconstruye si ya lo es (valdoria-demo.sqlite en la carpeta\n"
+        "                       de datos si no se indica otra)\n"
+        "  -h, --help           muestra esta ayuda\n");
+    return text.arg(ReportCommand::Usage);
 }
 
 namespace {
