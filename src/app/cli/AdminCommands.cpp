@@ -1,4 +1,5 @@
 #include "app/cli/AdminCommands.h"
+#include "app/cli/BalanceCommands.h"
 
 #include "app/cli/ReportCommand.h"
 #include "demo/DemoCompany.h"
@@ -205,6 +206,10 @@ QString Usage()
         "           línea de la entrada estándar\n"
         "  migrate  actualiza el esquema a la versión de este programa\n"
         "  info     motor, versión del esquema y filas de cada tabla de Valdoria (no cambia nada)\n"
+        "  balances verify   compara los saldos guardados con la suma de los movimientos y\n"
+        "           nombra la primera diferencia (no cambia nada)\n"
+        "  balances rebuild  reconstruye los saldos a partir de los movimientos, en una sola\n"
+        "           transacción\n"
         "%1"
         "\n"
         "Base de datos (una sola de estas formas; sin ninguna, la configuración de esta\n"
@@ -350,12 +355,21 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
         const QStringList args = p.positionalArguments();
         if (args.isEmpty())
             throw UsageError{QStringLiteral("Falta la orden.")};
-        if (args.size() > 1 && args.first() != ReportCommand::Command)
-            throw UsageError{QStringLiteral("Sobra: %1").arg(args.mid(1).join(QLatin1Char(' ')))};
         const QString command = args.first();
-        const QStringList commands{"init", "migrate", "info", ReportCommand::Command};
+        const QStringList commands{"init", "migrate", "info", "balances", ReportCommand::Command};
         if (!commands.contains(command))
             throw UsageError{QStringLiteral("Orden desconocida: %1").arg(command)};
+        // "balances" takes what to do with the store; every other command stands alone.
+        // "report" reads its own words.
+        const int words = command == QLatin1String("balances") ? 2
+                          : command == ReportCommand::Command  ? int(args.size())
+                                                               : 1;
+        if (args.size() > words)
+            throw UsageError{
+                QStringLiteral("Sobra: %1").arg(args.mid(words).join(QLatin1Char(' ')))};
+        const QString action = args.value(1);
+        if (words == 2 && action != QLatin1String("verify") && action != QLatin1String("rebuild"))
+            throw UsageError{QStringLiteral("balances lleva verify o rebuild.")};
 
         const bool sqlite = p.isSet("sqlite");
         const bool config = p.isSet("config");
@@ -394,6 +408,12 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
             return Migrate(settings, out, err);
         if (command == ReportCommand::Command)
             return ReportCommand::Run(settings, p, out, err);
+        if (command == QLatin1String("balances")) {
+            if (missingSqliteFile(settings, err, "."))
+                return Refused;
+            return action == QLatin1String("verify") ? BalanceCommands::Verify(settings, out, err)
+                                                     : BalanceCommands::Rebuild(settings, out, err);
+        }
         return Info(settings, out, err);
     } catch (const UsageError &e) {
         err << "valdoria-cli: " << e.reason << "\n\n" << Usage();

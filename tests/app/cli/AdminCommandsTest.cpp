@@ -1,4 +1,5 @@
 #include "app/cli/AdminCommands.h"
+#include "app/cli/BalanceCommands.h"
 #include "demo/DemoCompany.h"
 #include "platform/Db.h"
 #include "platform/PasswordHash.h"
@@ -352,6 +353,44 @@ TEST(AdminCommandsServer, EncryptionCanBeRequiredByOptionOrByLibpqsEnvironment)
     EXPECT_THROW(Db::open(s), DbError);
     qunsetenv("PGSSLMODE");
     EXPECT_NO_THROW(Db::open(s));
+}
+
+} // namespace
+
+namespace {
+
+TEST(AdminCommandsBalances, VerifyNamesADifferenceAndRebuildMendsIt)
+{
+    TestDatabase data;
+    Db &db = data.db();
+    db.exec("INSERT INTO COMPROBANTE (Codigo, Nombre) VALUES ('001', 'DIARIO')");
+    db.exec("INSERT INTO CUENTACONTABLE (Codigo, Nombre) VALUES ('110101001', 'CAJA')");
+    db.exec("INSERT INTO MOVIMIENTO (Empresa, Matriz, TipoComprobante, NumeroComprobante, "
+            "Usuario, Linea, Cuenta, Fecha, ValorDebito) VALUES ('E01', 'E01', '001', '1', 'ANA', "
+            "1, '110101001', ?, 5000)",
+            {QDate(2026, 2, 3)});
+    Outcome r = run(BalanceCommands::Verify, data.settings());
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+
+    // A store edited by hand, as a damaged backup or a careless script would leave it.
+    db.exec("UPDATE SALDOCUENTA SET Debito = 4000");
+    r = run(BalanceCommands::Verify, data.settings());
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("SALDOCUENTA E01/E01/110101001 2026-02 clase 0"))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("débito 4.00") && r.err.contains("débito 5.00"));
+
+    r = run(BalanceCommands::Rebuild, data.settings());
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(run(BalanceCommands::Verify, data.settings()).code, 0);
+}
+
+TEST(AdminCommandsBalances, AnEmptyDatabaseHasNoBalances)
+{
+    TestDatabase data(TestDatabase::Content::Empty);
+    const Outcome r = run(BalanceCommands::Verify, data.settings());
+    EXPECT_EQ(r.code, 3);
+    EXPECT_TRUE(r.err.contains("vacía")) << r.err.toStdString();
 }
 
 } // namespace
