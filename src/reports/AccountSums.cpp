@@ -41,28 +41,34 @@ std::map<QString, AccountSum> AccountSums::read(Db &db, const TrialBalanceOption
                             "AND Ano >= ? AND Ano <= ?");
     params << first << current << dates.fiscalYearStart.year() << options.year;
 
+    // One row per account, added up by the engine: everything before the month opens it,
+    // and so does the month's opening voucher in the first month of the fiscal year, which
+    // is never a movement of any month.
+    const QString month = QStringLiteral("(Ano * 12 + Mes - 1)");
+    const QString sql =
+        QStringLiteral("SELECT Cuenta, "
+                       "SUM(CASE WHEN %1 < ? OR (Clase = ? AND ? = 1) THEN Debito - Credito "
+                       "ELSE 0 END), "
+                       "SUM(CASE WHEN %1 = ? AND Clase <> ? AND Clase <> ? THEN Debito ELSE 0 "
+                       "END), "
+                       "SUM(CASE WHEN %1 = ? AND Clase <> ? AND Clase <> ? THEN Credito ELSE 0 "
+                       "END) "
+                       "FROM SALDOCUENTA WHERE %2 GROUP BY Cuenta")
+            .arg(month, where);
+    const int opening = int(VoucherClass::Opening);
+    // A class no row has, when the month's closing vouchers count.
+    const int leftOut = options.withoutClosing ? int(VoucherClass::Closing) : -1;
+    QVariantList all{current, opening, dates.firstMonthOfFiscalYear() ? 1 : 0,
+                     current, opening, leftOut,
+                     current, opening, leftOut};
+    all += params;
+
     std::map<QString, AccountSum> sums;
-    for (const QSqlRecord &r :
-         db.rows(QStringLiteral("SELECT Cuenta, Ano, Mes, Clase, SUM(Debito), SUM(Credito) "
-                                "FROM SALDOCUENTA WHERE %1 GROUP BY Cuenta, Ano, Mes, Clase")
-                     .arg(where),
-                 params)) {
-        const int month = r.value(1).toInt() * 12 + r.value(2).toInt() - 1;
-        const auto voucherClass = VoucherClass(r.value(3).toInt());
-        const Money debit = Money::fromSql(r.value(4));
-        const Money credit = Money::fromSql(r.value(5));
+    for (const QSqlRecord &r : db.rows(sql, all)) {
         AccountSum &sum = sums[r.value(0).toString()];
-        if (month < current) {
-            sum.opening += debit - credit;
-        } else if (voucherClass == VoucherClass::Opening) {
-            // The opening voucher of the month opens the first month of the fiscal year and
-            // is never a movement of any month.
-            if (dates.firstMonthOfFiscalYear())
-                sum.opening += debit - credit;
-        } else if (!(options.withoutClosing && voucherClass == VoucherClass::Closing)) {
-            sum.debit += debit;
-            sum.credit += credit;
-        }
+        sum.opening = Money::fromSql(r.value(1));
+        sum.debit = Money::fromSql(r.value(2));
+        sum.credit = Money::fromSql(r.value(3));
     }
     return sums;
 }
