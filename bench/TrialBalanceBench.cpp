@@ -201,8 +201,9 @@ void registerAll()
             ->UseManualTime()
             ->Unit(benchmark::kSecond);
         for (qint64 lines : sizes())
-            for (const Case c : {Case{3, 4, false}, Case{12, 4, false}, Case{3, 1, false},
-                                 Case{12, 1, false}, Case{3, 4, true}, Case{12, 4, true}}) {
+            for (const Case c :
+                 {Case{3, 4, false}, Case{12, 4, false}, Case{3, 1, false}, Case{12, 1, false},
+                  Case{3, 4, true}, Case{12, 4, true}, Case{3, 1, true}, Case{12, 1, true}}) {
                 const QString name = QStringLiteral("TrialBalance/%1/lines:%2/month:%3/level:%4%5")
                                          .arg(QLatin1String(engineName))
                                          .arg(lines)
