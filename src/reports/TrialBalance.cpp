@@ -2,7 +2,7 @@
 
 #include "platform/Db.h"
 
-#include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -23,12 +23,18 @@ std::map<QString, AccountSum> TrialBalance::rollUp(const std::map<QString, Accou
     std::map<QString, AccountSum> rolled;
     for (const auto &[code, sum] : sums) {
         // A code shorter than a level yields the same prefix twice; it must count once.
-        QSet<QString> prefixes;
-        for (int length : {1, 2, 4, 6})
-            prefixes.insert(code.left(length));
-        prefixes.insert(wholeCodeDetail ? code : code.left(detailDigits));
-        for (const QString &prefix : prefixes)
-            rolled[prefix] += sum;
+        // Prefixes of one code differ only in their length.
+        const qsizetype detail = wholeCodeDetail ? code.size() : detailDigits;
+        qsizetype counted[5];
+        int count = 0;
+        for (qsizetype length : {qsizetype(1), qsizetype(2), qsizetype(4), qsizetype(6), detail}) {
+            // As QString::left: out of range takes the whole code.
+            const qsizetype taken = length < 0 || length > code.size() ? code.size() : length;
+            if (std::find(counted, counted + count, taken) != counted + count)
+                continue;
+            counted[count++] = taken;
+            rolled[code.left(taken)] += sum;
+        }
     }
     return rolled;
 }
