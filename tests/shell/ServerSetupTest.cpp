@@ -133,32 +133,6 @@ TEST_F(ServerSetupTest, AnUnreachableServerChangesNothing)
     EXPECT_EQ(session.gConexion, nullptr);
 }
 
-TEST_F(ServerSetupTest, ChangeModeAsksBeforeSwitchingAndForgetsTheCompany)
-{
-    answerAdministrator();
-    ASSERT_EQ(setup().accept(ServerSetup::embeddedDefault(), {}), ServerSetup::Outcome::Connected);
-    session.gEmpresa = "E1";
-    session.gMatriz = "E1";
-    session.gUsuario = "ADMIN";
-    Db *first = session.gConexion;
-
-    ServerConfig other = ServerSetup::embeddedDefault();
-    other.database = "otra";
-    prompter.clear();
-    prompter.answerNo();
-    EXPECT_EQ(setup().accept(other, {}), ServerSetup::Outcome::Declined);
-    EXPECT_EQ(prompter.lastText(), "Desea cambiar la conexión de la base de datos...?");
-    EXPECT_EQ(session.gConexion, first);
-
-    prompter.clear();
-    prompter.answerYes();
-    answerAdministrator("otra");
-    EXPECT_EQ(setup().accept(other, {}), ServerSetup::Outcome::Connected);
-    EXPECT_NE(session.gConexion, first);
-    EXPECT_TRUE(session.gEmpresa.isEmpty());
-    EXPECT_EQ(ServerConfig::read(dir.filePath("srvsql.txt"))->database, "otra");
-}
-
 // The main window as the change of server sees it.
 class RecordingHost : public ShellHost
 {
@@ -182,7 +156,7 @@ public:
     std::vector<ChildWindowState> windows;
 };
 
-TEST_F(ServerSetupTest, ChangeModeAsksAboutAnEditInProgressThenStartsTheMainWindowOver)
+TEST_F(ServerSetupTest, ChangeModeAsksFirstThenAboutAnEditThenStartsTheMainWindowOver)
 {
     answerAdministrator();
     ASSERT_EQ(setup().accept(ServerSetup::embeddedDefault(), {}), ServerSetup::Outcome::Connected);
@@ -195,6 +169,12 @@ TEST_F(ServerSetupTest, ChangeModeAsksAboutAnEditInProgressThenStartsTheMainWind
     Db *first = session.gConexion;
     ServerConfig other = ServerSetup::embeddedDefault();
     other.database = "otra";
+
+    prompter.clear();
+    prompter.answerNo();
+    EXPECT_EQ(setup().accept(other, {}), ServerSetup::Outcome::Declined);
+    EXPECT_EQ(prompter.lastText(), "Desea cambiar la conexión de la base de datos...?");
+    EXPECT_EQ(session.gConexion, first);
 
     // The edit in progress is named even though it is not the active window; keeping it
     // keeps everything.
@@ -222,6 +202,8 @@ TEST_F(ServerSetupTest, ChangeModeAsksAboutAnEditInProgressThenStartsTheMainWind
     EXPECT_EQ(host.userPanel, "Linea de Mensajes");
     EXPECT_EQ(host.caption, session.gDescripcionSistema);
     EXPECT_FALSE(host.companyButton);
+    EXPECT_TRUE(session.gEmpresa.isEmpty());
+    EXPECT_EQ(ServerConfig::read(dir.filePath("srvsql.txt"))->database, "otra");
     session.host = nullptr;
 }
 

@@ -105,20 +105,6 @@ TEST_F(CompanyAdminTest, ANewHeadOfficeIsBornWithItsYearCountersAndDefaultAsset)
     EXPECT_EQ(asset[0].value(5).toDate(), QDate(2026, 3, 15));
 }
 
-TEST_F(CompanyAdminTest, ABranchTakesItsHeadOfficesMonthAndWithholding)
-{
-    ASSERT_EQ(admin.create(headOffice("M1", 9, true)), Result::Saved);
-    EXPECT_EQ(admin.create(branch("S1", "M1")), Result::Saved);
-    const Company s1 = *admin.company("S1");
-    EXPECT_EQ(s1.codigoMatriz, "M1");
-    EXPECT_EQ(s1.nombreMatriz, "EMPRESA M1");
-    EXPECT_EQ(s1.mes, 9);
-    EXPECT_TRUE(s1.agenteRetencion);
-    EXPECT_EQ(s1.ano, 2025);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM PERIODO WHERE Empresa = 'S1' AND Matriz = 'M1'"), 1);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM ACTIVOFIJO WHERE Empresa = 'S1' AND Matriz = 'M1'"), 1);
-}
-
 TEST_F(CompanyAdminTest, BranchChecksStopAtTheFirstFailureAndWriteNothing)
 {
     ASSERT_EQ(admin.create(headOffice("M1")), Result::Saved);
@@ -145,34 +131,41 @@ TEST_F(CompanyAdminTest, BranchChecksStopAtTheFirstFailureAndWriteNothing)
     EXPECT_EQ(prompter.lastText(), "Registro duplicado!");
 }
 
-TEST_F(CompanyAdminTest, AHeadOfficesMonthAndWithholdingFollowToItsBranchesOnly)
+TEST_F(CompanyAdminTest, BranchesTakeTheirHeadOfficesMonthAndWithholdingAndFollowIt)
 {
-    ASSERT_EQ(admin.create(headOffice("M1", 12, false)), Result::Saved);
-    ASSERT_EQ(admin.create(branch("S1", "M1")), Result::Saved);
+    ASSERT_EQ(admin.create(headOffice("M1", 9, true)), Result::Saved);
+    EXPECT_EQ(admin.create(branch("S1", "M1")), Result::Saved);
+    const Company s1 = *admin.company("S1");
+    EXPECT_EQ(s1.codigoMatriz, "M1");
+    EXPECT_EQ(s1.mes, 9);
+    EXPECT_TRUE(s1.agenteRetencion);
+    EXPECT_EQ(s1.ano, 2025);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PERIODO WHERE Empresa = 'S1' AND Matriz = 'M1'"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM ACTIVOFIJO WHERE Empresa = 'S1' AND Matriz = 'M1'"), 1);
     ASSERT_EQ(admin.create(branch("S2", "M1")), Result::Saved);
-    ASSERT_EQ(admin.create(headOffice("M2", 12, false)), Result::Saved);
+    ASSERT_EQ(admin.create(headOffice("M2", 12, true)), Result::Saved);
     ASSERT_EQ(admin.create(branch("T1", "M2")), Result::Saved);
 
     Company m1 = *admin.company("M1");
     m1.mes = 6;
-    m1.agenteRetencion = true;
+    m1.agenteRetencion = false;
     m1.nombre = "EMPRESA M1 RENOMBRADA";
     EXPECT_EQ(admin.modify(m1), Result::Saved);
     for (const char *code : {"S1", "S2"}) {
         EXPECT_EQ(admin.company(code)->mes, 6) << code;
-        EXPECT_TRUE(admin.company(code)->agenteRetencion) << code;
+        EXPECT_FALSE(admin.company(code)->agenteRetencion) << code;
     }
     EXPECT_EQ(admin.company("T1")->mes, 12);
-    EXPECT_FALSE(admin.company("T1")->agenteRetencion);
+    EXPECT_TRUE(admin.company("T1")->agenteRetencion);
     EXPECT_EQ(admin.company("S1")->nombreMatriz, "EMPRESA M1 RENOMBRADA");
 
     // A branch cannot set them on its own.
-    Company s1 = *admin.company("S1");
-    s1.mes = 1;
-    s1.agenteRetencion = false;
-    EXPECT_EQ(admin.modify(s1), Result::Saved);
+    Company own = *admin.company("S1");
+    own.mes = 1;
+    own.agenteRetencion = true;
+    EXPECT_EQ(admin.modify(own), Result::Saved);
     EXPECT_EQ(admin.company("S1")->mes, 6);
-    EXPECT_TRUE(admin.company("S1")->agenteRetencion);
+    EXPECT_FALSE(admin.company("S1")->agenteRetencion);
 }
 
 TEST_F(CompanyAdminTest, AHeadOfficeWithBranchesCannotBecomeABranch)

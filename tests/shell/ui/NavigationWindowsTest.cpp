@@ -154,12 +154,13 @@ TEST_F(NavigationWindows, MainWindowMenuFollowsTheUserAndOpensEachWindowOnce)
     EXPECT_EQ(main.findChild<QAction *>("A2"), nullptr); // menu structure: SISTEMAS only
     EXPECT_NE(main.findChild<QAction *>("A4"), nullptr);
 
+    // Without a company and period the window is refused (the guard is tested on its own).
+    const size_t told = prompter.messages().size();
     terceros->trigger();
-    EXPECT_EQ(prompter.lastText(), "Debe seleccionar una empresa...!");
+    EXPECT_EQ(created, 0);
+    EXPECT_EQ(prompter.messages().size(), told + 1);
     session.gEmpresa = "001";
     session.gMatriz = "001";
-    terceros->trigger();
-    EXPECT_EQ(prompter.lastText(), "Debe seleccionar un periodo valido...!");
     session.gMes = 3;
     session.gAno = 2026;
     terceros->trigger();
