@@ -53,7 +53,7 @@ TEST_F(GridModelTest, KeepsReadingWhileOtherStatementsRunOnTheConnection)
     EXPECT_EQ(rows.rowCount(), 600);
 }
 
-TEST_F(GridModelTest, DescribesItsColumns)
+TEST_F(GridModelTest, DescribesItsColumnsAndGivesNullsAsEmptyTexts)
 {
     rows.open(db(), GridSamples::AccountLookup, {"%"});
     ASSERT_EQ(rows.columnCount(), 4);
@@ -66,10 +66,8 @@ TEST_F(GridModelTest, DescribesItsColumns)
     EXPECT_EQ(rows.columnIndex("STATUS"), 3);
     EXPECT_EQ(rows.columnIndex("Nada"), -1);
     EXPECT_EQ(rows.headerData(4, Qt::Vertical).toInt(), 5);
-}
 
-TEST_F(GridModelTest, GivesNullsAsEmptyTexts)
-{
+    // Nulls come as empty texts.
     rows.open(db(), "SELECT Codigo, NULL AS Nada FROM CUENTACONTABLE WHERE Codigo = ?", {"1101"});
     EXPECT_EQ(rows.rowTexts(0), QStringList({"1101", ""}));
 }
@@ -89,6 +87,11 @@ TEST_F(GridModelTest, NarrowsToCodesOrNamesThatStartWithTheTypedText)
     EXPECT_EQ(rows.rowCount(), 0);
     rows.setFilterPrefix("");
     EXPECT_EQ(rows.rowCount(), 6);
+
+    // Narrowing keeps the statement's order.
+    rows.open(db(), "SELECT Codigo, Nombre FROM CUENTACONTABLE ORDER BY Nombre DESC");
+    rows.setFilterPrefix("ACTIVO");
+    EXPECT_EQ(column(1), QStringList({"ACTIVO CIRCULANTE", "ACTIVO"}));
 }
 
 TEST_F(GridModelTest, PercentAndUnderscoreTypedStandForThemselves)
@@ -103,13 +106,6 @@ TEST_F(GridModelTest, PercentAndUnderscoreTypedStandForThemselves)
     EXPECT_EQ(rows.rowCount(), 0);
     rows.setFilterPrefix("caja_");
     EXPECT_EQ(column(1), QStringList({"CAJA_CHICA"}));
-}
-
-TEST_F(GridModelTest, NarrowingKeepsTheStatementsOrder)
-{
-    rows.open(db(), "SELECT Codigo, Nombre FROM CUENTACONTABLE ORDER BY Nombre DESC");
-    rows.setFilterPrefix("ACTIVO");
-    EXPECT_EQ(column(1), QStringList({"ACTIVO CIRCULANTE", "ACTIVO"}));
 }
 
 TEST_F(GridModelTest, SortsByTheChosenLevelsAndStatesTheOrder)
@@ -250,10 +246,7 @@ TEST_F(GridModelTest, NextCodeIsTheMaximumPlusOne)
     EXPECT_EQ(NextCode(db(), "REGIMEN", "Codigo"), 1);
     // The placeholder "*" is not a number to count on from.
     EXPECT_THROW(NextCode(db(), "CENTROCOSTO", "Codigo"), DbError);
-}
-
-TEST_F(GridModelTest, NextCodeRefusesWhatIsNotAName)
-{
+    // Table and column are names, never pasted text.
     EXPECT_THROW(NextCode(db(), "CUENTACONTABLE; DROP TABLE X", "Nivel"), std::invalid_argument);
     EXPECT_THROW(NextCode(db(), "CUENTACONTABLE", "Nivel)"), std::invalid_argument);
 }

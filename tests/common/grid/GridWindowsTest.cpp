@@ -68,35 +68,29 @@ TEST_F(CatalogWindow, ShowsTheCountInItsCaptionAndHidesTheFlagColumns)
     SaveScreenshot(&window, "frmCatalogo");
 }
 
-TEST_F(CatalogWindow, EnterPicksTheCurrentRow)
+TEST_F(CatalogWindow, EnterAndDoubleClickPickARowEscapeNone)
 {
-    frmCatalogo window(rows, prompter);
-    window.show();
-    QTest::keyClick(window.txtBuscar, Qt::Key_Down);
-    QTest::keyClick(window.txtBuscar, Qt::Key_Down);
-    QTest::keyClick(window.grdCatalogo, Qt::Key_Return);
-    EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(window.pickedRow(), 2);
-}
+    frmCatalogo enter(rows, prompter);
+    enter.show();
+    QTest::keyClick(enter.txtBuscar, Qt::Key_Down);
+    QTest::keyClick(enter.txtBuscar, Qt::Key_Down);
+    QTest::keyClick(enter.grdCatalogo, Qt::Key_Return);
+    EXPECT_EQ(enter.result(), QDialog::Accepted);
+    EXPECT_EQ(enter.pickedRow(), 2);
 
-TEST_F(CatalogWindow, DoubleClickPicksTheRowUnderTheMouse)
-{
-    frmCatalogo window(rows, prompter);
-    window.show();
-    const QRect cell = window.grdCatalogo->visualRect(rows.index(4, 1));
-    QTest::mouseClick(window.grdCatalogo->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(window.grdCatalogo->viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(window.pickedRow(), 4);
-}
+    frmCatalogo mouse(rows, prompter);
+    mouse.show();
+    const QRect cell = mouse.grdCatalogo->visualRect(rows.index(4, 1));
+    QTest::mouseClick(mouse.grdCatalogo->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(mouse.grdCatalogo->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(mouse.pickedRow(), 4);
 
-TEST_F(CatalogWindow, EscapeClosesWithoutAPick)
-{
-    frmCatalogo window(rows, prompter);
-    window.show();
-    QTest::keyClick(window.grdCatalogo, Qt::Key_Down);
-    QTest::keyClick(window.grdCatalogo, Qt::Key_Escape);
-    EXPECT_EQ(window.result(), QDialog::Rejected);
-    EXPECT_FALSE(window.pickedRow());
+    frmCatalogo escape(rows, prompter);
+    escape.show();
+    QTest::keyClick(escape.grdCatalogo, Qt::Key_Down);
+    QTest::keyClick(escape.grdCatalogo, Qt::Key_Escape);
+    EXPECT_EQ(escape.result(), QDialog::Rejected);
+    EXPECT_FALSE(escape.pickedRow());
 }
 
 TEST_F(CatalogWindow, TypingOverTheListNarrowsIt)
@@ -191,37 +185,25 @@ TEST_F(GridDialog, ListsOnlyTheColumnsTheUserSees)
     EXPECT_TRUE(grid.isColumnHidden(2));
 }
 
-TEST_F(GridDialog, FindsPartOfATextAndMovesThere)
+TEST_F(GridDialog, FindsPartOfATextOrSaysAWholeValueIsMissing)
 {
     frmCmdDlgSpr dialog(frmCmdDlgSpr::Mode::FindValue, spread);
+    dialog.show();
     dialog.cmbColumna->setCurrentIndex(dialog.cmbColumna->findData(1));
     dialog.txtValor->setText("ero 13");
+    dialog.optValorCompleto->setChecked(true);
+    // Enter in the value searches once.
+    QTest::keyClick(dialog.txtValor, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected); // still open, to type again
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages()[0].kind, ScriptedPrompter::Kind::Info);
+    EXPECT_EQ(prompter.lastText(), clsSpread::NotFoundMessage);
+
+    dialog.optParteValor->setChecked(true);
     dialog.aceptar();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(grid.currentIndex().row(), 12);
     EXPECT_EQ(grid.currentIndex().column(), 1);
-    EXPECT_TRUE(prompter.messages().empty());
-}
-
-TEST_F(GridDialog, AWholeValueMustMatchAllOfTheCell)
-{
-    frmCmdDlgSpr dialog(frmCmdDlgSpr::Mode::FindValue, spread);
-    dialog.cmbColumna->setCurrentIndex(dialog.cmbColumna->findData(1));
-    dialog.optValorCompleto->setChecked(true);
-    dialog.txtValor->setText("ero 13");
-    dialog.aceptar();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected); // still open, to type again
-    ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_EQ(prompter.messages()[0].kind, ScriptedPrompter::Kind::Info);
-    EXPECT_EQ(prompter.lastText(), "No existe ningún valor similar al\nelemento buscado.");
-}
-
-TEST_F(GridDialog, EnterInTheValueSearchesOnce)
-{
-    frmCmdDlgSpr dialog(frmCmdDlgSpr::Mode::FindValue, spread);
-    dialog.show();
-    dialog.txtValor->setText("no existe");
-    QTest::keyClick(dialog.txtValor, Qt::Key_Return);
     EXPECT_EQ(prompter.messages().size(), 1u);
 }
 
@@ -282,10 +264,7 @@ TEST_F(GridDialog, ExportsTheShownColumnsWhereTheUserChooses)
     ASSERT_EQ(lines.size(), 41);
     EXPECT_EQ(lines[1], "J-000000001\tTERCERO 1");
     EXPECT_EQ(lines[40], "J-000000040\tTERCERO 40");
-}
 
-TEST_F(GridDialog, ACancelledExportWritesNothingAndSaysNothing)
-{
     spread.setSaveFileChooser([](QWidget *, auto &, auto &, auto &) { return QString(); });
     EXPECT_FALSE(spread.ExportGrid("csv"));
     EXPECT_TRUE(prompter.messages().empty());

@@ -49,23 +49,6 @@ TEST(ToWords, TheHalfCentGoesToTheEvenNeighbour)
     EXPECT_EQ(thousandths(1'985), "UN CON 98/100");
 }
 
-TEST(ToWords, TensUnitsAndTheirJoins)
-{
-    EXPECT_EQ(words(10'00), "DIEZ");
-    EXPECT_EQ(words(11'00), "ONCE");
-    EXPECT_EQ(words(16'00), "DIECISEIS");
-    EXPECT_EQ(words(20'00), "VEINTE");
-    EXPECT_EQ(words(22'00), "VEINTIDOS");
-    EXPECT_EQ(words(30'00), "TREINTA");
-    EXPECT_EQ(words(31'00), "TREINTA Y UN");
-    EXPECT_EQ(words(31'00, true), "TREINTA Y UNO");
-    EXPECT_EQ(words(1'00, true), "UNO");
-    EXPECT_EQ(words(99'00), "NOVENTA Y NUEVE");
-    EXPECT_EQ(words(110'00), "CIENTO DIEZ");
-    EXPECT_EQ(words(115'00), "CIENTO QUINCE");
-    EXPECT_EQ(words(999'00), "NOVECIENTOS NOVENTA Y NUEVE");
-}
-
 TEST(ToWords, ThousandsAndMillionsNeverTakeTheMasculineEnding)
 {
     EXPECT_EQ(words(21'000'00, true), "VEINTIUN MIL ");
