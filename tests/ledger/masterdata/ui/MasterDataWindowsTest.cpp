@@ -9,7 +9,6 @@
 #include "ledger/masterdata/ui/frmTercero.h"
 
 #include "../MasterDataFixture.h"
-#include "../MovementLine.h"
 #include "common/grid/CatalogPicker.h"
 #include "common/grid/GridModel.h"
 #include "platform/report/PdfExport.h"
@@ -149,18 +148,6 @@ TEST_F(MasterDataWindows, ThirdPartyWindowClearsASecondTaxAuthorityMarkAndPrints
     EXPECT_TRUE(text.contains("Código: | J-29759907-0 | Tipo de persona: | JURÍDICA"));
     EXPECT_TRUE(text.contains("Régimen: | ORDINARIO"));
     savePdf("crpTercero");
-}
-
-TEST_F(MasterDataWindows, ARefusedDeleteSaysSoAndTheRowStays)
-{
-    party("J-29759907-0", "DISTRIBUIDORA BETA, C.A.");
-    AddMovementLine(db(), "240830001", "J-29759907-0");
-    frmTercero window(session);
-    showActive(window);
-    prompter.answerYes();
-    window.ToolbarAction("Eliminar");
-    EXPECT_EQ(prompter.lastText(), "Registro no se puede eliminar!");
-    EXPECT_EQ(listedCodes(window), QStringList{"J-29759907-0"});
 }
 
 TEST_F(MasterDataWindows, SearchMovesToThePickedRecord)
