@@ -75,16 +75,4 @@ TEST(AccountCodeStructure, SegmentChecksComeInTheirOrder)
     EXPECT_EQ(s.checkSegment(4, "-1"), Error::NotNumeric);
 }
 
-TEST(AccountCodeStructure, MessagesAreTheChartsOwn)
-{
-    EXPECT_EQ(AccountCodeStructure::message(Error::Empty, 3), "¡Codigo no puede estar en blanco!");
-    EXPECT_EQ(AccountCodeStructure::message(Error::NotNumeric, 1),
-              "¡!Codigo debe ser tipo numerico");
-    EXPECT_EQ(AccountCodeStructure::message(Error::NotNumeric, 2),
-              "¡Codigo debe ser tipo numerico!");
-    EXPECT_EQ(AccountCodeStructure::message(Error::TooShort, 3), "¡Longitud de codigo invalido!");
-    EXPECT_EQ(AccountCodeStructure::message(Error::TooLong, 5), "¡Longitud de codigo invalido!");
-    EXPECT_TRUE(AccountCodeStructure::message(Error::None, 5).isEmpty());
-}
-
 } // namespace

@@ -60,10 +60,6 @@ protected:
         addAccount("413501001", "VENTAS DE VIVERES", "413501", 5, false);
         addAccount("413501002", "VENTAS DE CHARCUTERIA", "413501", 5, false);
     }
-    void setAccountDigits(int digits)
-    {
-        db().exec("UPDATE PARAMETRO SET CantDigCuenta = ?", {digits});
-    }
     int count(const QString &table) { return db().scalar("SELECT COUNT(*) FROM " + table).toInt(); }
     bool accountExists(const QString &code)
     {

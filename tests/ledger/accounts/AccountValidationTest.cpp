@@ -111,7 +111,7 @@ TEST(AccountValidation, TheFirstFailureOfTheListWinsAndEachFixLeadsToTheNext)
     EXPECT_FALSE(validate(draft));
 }
 
-TEST(AccountValidation, SharesOfFiftyAndFortyNineNinetyNineAreRefused)
+TEST(AccountValidation, SharesOfFiftyAndFortyNineNinetyNineAreRefusedButForASummaryAccount)
 {
     AccountDraft d;
     d.mode = AccountEditMode::Modify;
@@ -123,15 +123,8 @@ TEST(AccountValidation, SharesOfFiftyAndFortyNineNinetyNineAreRefused)
     // Exactly 100, not 100 to the cent.
     d.account.costCentres[1].percentage = percent("49.999999");
     EXPECT_EQ(validate(d)->message, ShareTotal);
-}
-
-TEST(AccountValidation, ASummaryAccountsSharesAreNotTotalled)
-{
-    AccountDraft d;
-    d.mode = AccountEditMode::Modify;
-    d.account.name = QStringLiteral("DISPONIBLE");
+    // A summary account's shares are not totalled.
     d.account.summary = true;
-    d.account.costCentres = {{"ADM", "", percent("10")}};
     EXPECT_FALSE(validate(d));
 }
 
@@ -165,21 +158,13 @@ TEST(AccountValidation, NewAccountsCheckTheSegmentOfTheirLevel)
     EXPECT_EQ(validate(d)->message, "¡Codigo debe ser tipo numerico!");
 }
 
-TEST(AccountValidation, TheFifthLevelFollowsTheConfiguredDigits)
+TEST(AccountValidation, NewCodesAreTheParentAndTheTrimmedSegment)
 {
     AccountDraft d;
-    d.account.name = QStringLiteral("BANCO");
-    d.account.level = 5;
     d.account.parentCode = QStringLiteral("110101");
     d.segment = QStringLiteral("0001");
-    EXPECT_EQ(validate(d, 9)->message, "¡Longitud de codigo invalido!");
-    EXPECT_FALSE(validate(d, 0));
     EXPECT_EQ(d.newCode(), "1101010001");
-}
-
-TEST(AccountValidation, FirstLevelCodesHaveNoParentInThem)
-{
-    AccountDraft d;
+    // First-level codes have no parent in them.
     d.account.parentCode = Account::NoParent;
     d.segment = QStringLiteral(" 3 ");
     EXPECT_EQ(d.newCode(), "3");

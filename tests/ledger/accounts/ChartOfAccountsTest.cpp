@@ -193,16 +193,18 @@ TEST_F(ChartOfAccountsTest, FirstLevelAccountsHangFromTheRoot)
     EXPECT_TRUE(saved->summary);
 }
 
-TEST_F(ChartOfAccountsTest, AnAccountWithChildrenIsNotDeleted)
+TEST_F(ChartOfAccountsTest, OnlyALeafWithoutLinesIsDeletedAndItsSharesAndConceptsGoAlong)
 {
     EXPECT_EQ(chart.remove("110101"), ChartOfAccounts::DeleteResult::HasChildren);
     EXPECT_TRUE(accountExists("110101"));
     EXPECT_TRUE(accountExists("110101001"));
     EXPECT_TRUE(prompter.messages().empty());
-}
 
-TEST_F(ChartOfAccountsTest, AnAccountWithLinesIsNotDeleted)
-{
+    db().exec("INSERT INTO CUENTACENTROCOSTO (CodigoCuenta, CodigoCentroCosto, Porcentaje) "
+              "VALUES ('110101001', 'ADM', ?)",
+              {Rate::fromInteger(100).toSql()});
+    db().exec("INSERT INTO CUENTACONCEPTORET (CodigoCuenta, CodigoConcepto) "
+              "VALUES ('110101001', '001')");
     Fixtures::addCompany(db(), "A01", "ALFA C.A.");
     db().exec("INSERT INTO COMPROBANTE (Codigo, Nombre) VALUES ('001', 'DIARIO')");
     db().exec("INSERT INTO REGISTRO (Empresa, Matriz, TipoComprobante, Usuario, Linea, Cuenta, "
@@ -212,15 +214,8 @@ TEST_F(ChartOfAccountsTest, AnAccountWithLinesIsNotDeleted)
     EXPECT_TRUE(accountExists("110101001"));
     // The connection is still usable after the refused statement.
     EXPECT_EQ(chart.remove("2"), ChartOfAccounts::DeleteResult::Deleted);
-}
 
-TEST_F(ChartOfAccountsTest, DeletingALeafTakesItsSharesAndConceptsWithIt)
-{
-    db().exec("INSERT INTO CUENTACENTROCOSTO (CodigoCuenta, CodigoCentroCosto, Porcentaje) "
-              "VALUES ('110101001', 'ADM', ?)",
-              {Rate::fromInteger(100).toSql()});
-    db().exec("INSERT INTO CUENTACONCEPTORET (CodigoCuenta, CodigoConcepto) "
-              "VALUES ('110101001', '001')");
+    db().exec("DELETE FROM REGISTRO");
     EXPECT_EQ(chart.remove("110101001"), ChartOfAccounts::DeleteResult::Deleted);
     EXPECT_FALSE(accountExists("110101001"));
     EXPECT_EQ(count("CUENTACENTROCOSTO"), 0);

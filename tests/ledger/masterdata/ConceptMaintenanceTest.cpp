@@ -42,40 +42,29 @@ protected:
 
 // --- Accounts, PJ first ---------------------------------------------------------------------
 
-TEST_F(ConceptMaintenanceTest, APjParentAccountIsRefusedBeforeThePnAccountIsLookedAt)
+TEST_F(ConceptMaintenanceTest, RequiredNumbersComeFirstThenThePjAccountThenThePnAccount)
 {
-    const auto outcome = save(typed("HONPROF", "2408", "9999"));
+    MasterRecord record = typed("HONPROF", "2408");
+    record.set("PorcentajePN", "");
+    EXPECT_EQ(save(record).field, "PorcentajePN");
+    EXPECT_EQ(prompter.texts(),
+              QStringList{"¡El campo % Ret. Persona Natural no debe estar vacio!"});
+    record = typed("HONPROF");
+    record.set("BasePJ", "noventa");
+    EXPECT_EQ(save(record).field, "BasePJ");
+    EXPECT_EQ(prompter.lastText(), "¡El campo Base Persona Juridica debe ser tipo numerico!");
+
+    // A parent PJ account is refused before the PN account is looked at.
+    auto outcome = save(typed("HONPROF", "2408", "9999"));
     EXPECT_FALSE(outcome.saved);
     EXPECT_EQ(outcome.field, "CuentaRetencionPJ");
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_EQ(prompter.messages()[0].kind, Kind::Info);
     EXPECT_EQ(prompter.lastText(), "Ingrese solo cuentas de detalle validas...!");
-}
-
-TEST_F(ConceptMaintenanceTest, AnUnknownPnAccountIsRefused)
-{
-    const auto outcome = save(typed("HONPROF", "240830001", "240830009"));
+    outcome = save(typed("HONPROF", "240830001", "240830009"));
     EXPECT_EQ(outcome.field, "CuentaRetencionPN");
     EXPECT_EQ(prompter.lastText(), MasterDataTexts::DetailAccountsOnly);
     EXPECT_FALSE(concepts.load("HONPROF").has_value());
-}
-
-TEST_F(ConceptMaintenanceTest, RequiredNumbersComeBeforeTheAccounts)
-{
-    MasterRecord record = typed("HONPROF", "2408");
-    record.set("PorcentajePN", "");
-    const auto outcome = save(record);
-    EXPECT_EQ(outcome.field, "PorcentajePN");
-    EXPECT_EQ(prompter.texts(),
-              QStringList{"¡El campo % Ret. Persona Natural no debe estar vacio!"});
-}
-
-TEST_F(ConceptMaintenanceTest, TextInANumberFieldIsRefused)
-{
-    MasterRecord record = typed("HONPROF");
-    record.set("BasePJ", "noventa");
-    EXPECT_EQ(save(record).field, "BasePJ");
-    EXPECT_EQ(prompter.lastText(), "¡El campo Base Persona Juridica debe ser tipo numerico!");
 }
 
 // --- Codes ----------------------------------------------------------------------------------
@@ -105,7 +94,7 @@ TEST_F(ConceptMaintenanceTest, AConceptOnAMovementLineIsNotDeleted)
 
 // --- Amounts and percentages ----------------------------------------------------------------
 
-TEST_F(ConceptMaintenanceTest, ValuesTypedWithADecimalCommaAreStoredWithTheSameValue)
+TEST_F(ConceptMaintenanceTest, ValuesTypedWithADecimalCommaAreStoredWithTheSameValueInAnyLocale)
 {
     concepts.setLocale(QLocale(QLocale::Spanish, QLocale::Venezuela));
     MasterRecord record = typed("HONPROF");
@@ -125,17 +114,15 @@ TEST_F(ConceptMaintenanceTest, ValuesTypedWithADecimalCommaAreStoredWithTheSameV
     const MasterRecord stored = *concepts.load("HONPROF");
     EXPECT_EQ(stored.rate("BasePJ"), Rate::fromMillionths(90500000));
     EXPECT_EQ(stored.money("DeduccionPN"), Money::fromThousandths(1234560));
-}
 
-TEST_F(ConceptMaintenanceTest, ACommaIsReadAsTheDecimalSeparatorWhereThePointIsTheLocalOne)
-{
+    // Where the point is the local separator a comma is still read as the decimal one.
     concepts.setLocale(QLocale::c());
-    MasterRecord record = typed("HONPROF");
+    record = typed("FLETES");
     record.set("PorcentajePJ", "2,5");
     record.set("DeduccionPN", "22.5");
     ASSERT_TRUE(save(record).saved);
-    EXPECT_EQ(concepts.load("HONPROF")->rate("PorcentajePJ"), Rate::fromMillionths(2500000));
-    EXPECT_EQ(concepts.load("HONPROF")->money("DeduccionPN"), Money::fromCents(2250));
+    EXPECT_EQ(concepts.load("FLETES")->rate("PorcentajePJ"), Rate::fromMillionths(2500000));
+    EXPECT_EQ(concepts.load("FLETES")->money("DeduccionPN"), Money::fromCents(2250));
 }
 
 } // namespace
