@@ -98,21 +98,6 @@ TEST_F(InstalledNavigationTest, SistemasSeesEveryNodeWithEveryOperation)
                     "ON OG.CodNodo = OM.CodNodo AND OG.Opcion = OM.Opcion "
                     "AND OG.CodGrupo = 'SISTEMAS' WHERE OG.CodGrupo IS NULL"),
               0);
-
-    // The main window's menu query, for a member of SISTEMAS.
-    db().exec("INSERT INTO USUARIOS (CodUsuario, NombreUsuario, Paswod) VALUES ('ADM', 'A', 'x')");
-    db().exec("INSERT INTO USUARIOGRUPO (CodUsuario, CodGrupo) VALUES ('ADM', 'SISTEMAS')");
-    db().exec("INSERT INTO USUARIOGRUPO (CodUsuario, CodGrupo) VALUES ('ADM', 'SUPERGRUPO')");
-    const auto menu = db().rows(
-        "SELECT S.Nivel, S.NodoPadre, GS.CodNodo, S.NomNodo, S.Imagen, MAX(GS.Ver) AS Ver, "
-        "S.Orden, S.NumNodo FROM GRUPOSEG GS INNER JOIN SEG S ON GS.CodNodo = S.CodNodo "
-        "INNER JOIN USUARIOGRUPO UG ON GS.CodGrupo = UG.CodGrupo WHERE UG.CodUsuario = ? "
-        "GROUP BY S.Nivel, S.NodoPadre, GS.CodNodo, S.NomNodo, S.Imagen, S.Orden, S.NumNodo "
-        "ORDER BY S.Nivel, S.Orden, S.NumNodo",
-        {"ADM"});
-    ASSERT_EQ(menu.size(), tree().size());
-    for (const QSqlRecord &r : menu)
-        EXPECT_EQ(r.value(5).toString(), QStringLiteral("S"));
 }
 
 TEST_F(InstalledNavigationTest, SupergrupoLacksOnlyTheSystemsWindows)
