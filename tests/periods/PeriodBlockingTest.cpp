@@ -43,6 +43,11 @@ TEST_F(PeriodBlockingTest, LoadingShowsTheYearAndTheCompaniesItLacksWithoutWriti
     EXPECT_EQ(rows.front().nombre, "ALFA C.A.");
     EXPECT_EQ(periodRows(), before);
     EXPECT_TRUE(blocking.load("A01", 2030).empty());
+
+    QStringList offices;
+    for (const auto &office : blocking.headOffices())
+        offices << office.codigo + " " + office.nombre;
+    EXPECT_EQ(offices, QStringList({"A01 ALFA C.A.", "B01 BETA S.A."}));
 }
 
 TEST_F(PeriodBlockingTest, SavingWritesTheFlagsAndCreatesTheMissingRows)
@@ -88,14 +93,6 @@ TEST_F(PeriodBlockingTest, NothingIsSavedWithoutAHeadOfficeRowsOrTheRight)
     EXPECT_EQ(blocking.save("A01", 2026, rows), Result::NotAllowed);
     EXPECT_EQ(prompter.texts(), QStringList{"¡No tiene permiso para realizar esta operación!"});
     EXPECT_EQ(periodFlags("A02", "A01", 2026), "");
-}
-
-TEST_F(PeriodBlockingTest, TheHeadOfficeListHoldsOnlyHeadOffices)
-{
-    QStringList codes;
-    for (const auto &office : blocking.headOffices())
-        codes << office.codigo + " " + office.nombre;
-    EXPECT_EQ(codes, QStringList({"A01 ALFA C.A.", "B01 BETA S.A."}));
 }
 
 TEST_F(PeriodBlockingTest, ContextMenuKeysSetAndClearARowOrAMonth)

@@ -44,12 +44,11 @@ TEST_F(PeriodWindows, GenerarPeriodoProposesTheNextYearAndGeneratesItOnAprobar)
     QTest::keyClicks(window.txtAno, "20x2");
     EXPECT_EQ(window.txtAno->text(), "202"); // digits only
     window.ToolbarAction("Aprobar");
-    EXPECT_EQ(prompter.lastText(), "Introduzca un año valido...!");
+    EXPECT_TRUE(window.isVisible());
 
     QTest::keyClicks(window.txtAno, "6");
     prompter.answerYes();
     approve->trigger();
-    EXPECT_EQ(prompter.lastText(), "Periodo generado con exito.. !");
     EXPECT_EQ(count("PERIODO", 2026), 3);
     EXPECT_FALSE(window.isVisible());
 }
@@ -172,8 +171,8 @@ TEST_F(PeriodWindows, CambiarPeriodoOpensOnThisMonthAndAcceptsAnOpenPeriod)
 
     window.TxtMesNuevo->setText("2");
     window.aceptar();
-    EXPECT_EQ(prompter.lastText(), "¡Periodo bloqueado!");
     EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(session.gMes, 0);
 
     window.TxtMesNuevo->setText("1");
     QTest::keyClick(window.TxtAnoNuevo, Qt::Key_Return);
