@@ -63,16 +63,14 @@ PeriodService::Status PeriodService::status(const QString &company, const QStrin
         return Status::YearClosed;
 
     const QString column = PeriodMonths::Column(date.month());
-    const QVariant flag =
-        m_db.scalar(QStringLiteral("SELECT %1 FROM PERIODO WHERE Empresa = ? AND Matriz = ? "
-                                   "AND Ano = ?")
-                        .arg(column),
-                    {company, headOffice, date.year()});
-    if (flag.isNull() && !m_db.exists(QStringLiteral("SELECT 1 FROM PERIODO WHERE Empresa = ? "
-                                                     "AND Matriz = ? AND Ano = ?"),
-                                      {company, headOffice, date.year()}))
+    const auto period =
+        m_db.rows(QStringLiteral("SELECT %1 FROM PERIODO WHERE Empresa = ? AND Matriz = ? "
+                                 "AND Ano = ?")
+                      .arg(column),
+                  {company, headOffice, date.year()});
+    if (period.empty())
         return Status::NoPeriod;
-    if (flag.toInt() == 1 && !UserRights::IsAdministrator(m_db, user))
+    if (period.front().value(0).toInt() == 1 && !UserRights::IsAdministrator(m_db, user))
         return Status::Blocked;
     // Checked last: the working period of an inactive company may still be chosen (for its
     // reports), while everything that writes refuses it.

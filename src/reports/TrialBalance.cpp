@@ -1,5 +1,6 @@
 #include "reports/TrialBalance.h"
 
+#include "calendar/PeriodService.h"
 #include "platform/Db.h"
 
 #include <algorithm>
@@ -8,11 +9,7 @@ namespace {
 
 int closingMonthOf(Db &db, const TrialBalanceOptions &options)
 {
-    const int month =
-        db.scalar(QStringLiteral("SELECT Mes FROM EMPRESA WHERE Codigo = ? AND CodigoMatriz = ?"),
-                  {options.company, options.headOffice})
-            .toInt();
-    return month >= 1 && month <= 12 ? month : 12;
+    return PeriodService(db).closingMonth(options.company, options.headOffice);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "reports/TrialBalanceReport.h"
 
 #include "calendar/FiscalYear.h"
+#include "calendar/PeriodService.h"
 #include "common/Prompter.h"
 #include "common/Session.h"
 #include "common/report/ReportHeading.h"
@@ -73,10 +74,7 @@ bool TrialBalanceReport::offersClosingExclusion(Db &db, const QString &company,
 {
     if (month < 1 || month > 12 || year < 1)
         return false;
-    const int closingMonth =
-        db.scalar(QStringLiteral("SELECT Mes FROM EMPRESA WHERE Codigo = ? AND CodigoMatriz = ?"),
-                  {company, headOffice})
-            .toInt();
+    const int closingMonth = PeriodService(db).closingMonth(company, headOffice);
     const QDate first(year, month, 1);
     if (FiscalYear::containing(first, closingMonth).last.month() != month)
         return false;
