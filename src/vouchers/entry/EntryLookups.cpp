@@ -192,7 +192,7 @@ std::optional<std::pair<QString, QString>> receivableOwner(Db &db, const QString
     const auto rows = db.rows(QStringLiteral("SELECT Codigo, CodigoMatriz FROM EMPRESA "
                                              "WHERE CuentaPorCobrar = ? AND Codigo <> ? "
                                              "AND Status = 1 ORDER BY Codigo"),
-                              {account.trimmed(), enteringCompany});
+                              {account.trimmed(), enteringCompany.isNull() ? QStringLiteral("") : enteringCompany});
     if (rows.empty())
         return std::nullopt;
     return std::make_pair(rows.front().value(0).toString().trimmed(),

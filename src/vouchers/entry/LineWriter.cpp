@@ -14,6 +14,12 @@ QVariant dateOrNull(QDate d)
     return d.isValid() ? QVariant(d) : QVariant(QMetaType(QMetaType::QDate));
 }
 
+// Empty text is stored as '', never as null.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value.trimmed();
+}
+
 QString orStar(const QString &code)
 {
     const QString c = code.trimmed();
@@ -108,7 +114,7 @@ LineWriter::Result LineWriter::modify(const EntryLine &line, const VoucherHeader
         m_db.exec(QStringLiteral("UPDATE CONSOLIDACION SET ValorDebito = ?, ValorCredito = ?, "
                                  "Descripcion = ?, Fecha = ? WHERE Tipo = 1 AND LineaPertenece = ? "
                                  "AND EmpresaC = ? AND MatrizC = ? AND Usuario = ?"),
-                  {line.credit.toSql(), line.debit.toSql(), line.descripcion, lineDate(line),
+                  {line.credit.toSql(), line.debit.toSql(), text(line.descripcion), lineDate(line),
                    group, m_area.company(), m_area.headOffice(), m_area.user()});
     tx.commit();
     return Result::Written;
@@ -215,17 +221,18 @@ void LineWriter::insertRow(const EntryLine &line, const VoucherHeader &header, i
             << QStringLiteral("FechaCreacion") << QStringLiteral("PorcentajeImpuesto")
             << QStringLiteral("PorcentajeImpuesto2") << QStringLiteral("ConceptoRetencion")
             << QStringLiteral("Fechadoc") << QStringLiteral("Conciliado");
-    values << header.type << header.number << number << account << lineDate(line)
-           << orStar(documentType) << line.document.trimmed()
-           << (listsShown ? line.outflowType : line.documento2.trimmed())
-           << (listsShown ? line.destination : line.documento3.trimmed()) << orStar(costCentre)
-           << debit.toSql() << credit.toSql() << orStar(line.party.code) << line.descripcion
+    values << header.type << text(header.number) << number << account << lineDate(line)
+           << orStar(documentType) << text(line.document)
+           << text(listsShown ? line.outflowType : line.documento2)
+           << text(listsShown ? line.destination : line.documento3) << orStar(costCentre)
+           << debit.toSql() << credit.toSql() << orStar(line.party.code)
+           << text(line.descripcion)
            << group << (asset ? line.asset.serial.trimmed() : QStringLiteral("*"))
            << (asset ? int(line.asset.movement) : 0) << (foreign ? line.trm : Rate()).toSql()
            << (foreign && !debit.isZero() ? share : Money()).toSql()
            << (foreign && !credit.isZero() ? share : Money()).toSql() << QDate::currentDate()
            << LineTax::rateFor(line.account.code, m_tax.impuesto).toSql()
-           << m_tax.impuesto2.toSql() << line.retentionConcept.trimmed() << dateOrNull(line.fechaDoc) << 0;
+           << m_tax.impuesto2.toSql() << text(line.retentionConcept) << dateOrNull(line.fechaDoc) << 0;
     if (m_area.table() == WorkArea::Table::Registro) {
         columns << QStringLiteral("UsuarioCreador");
         values << (header.creator.isEmpty() ? m_area.user() : header.creator);
@@ -276,9 +283,9 @@ void LineWriter::writeMirror(const EntryLine &line, int group)
             << QStringLiteral("FechaCreacion") << QStringLiteral("PorcentajeImpuesto")
             << QStringLiteral("PorcentajeImpuesto2") << QStringLiteral("LineaPertenece")
             << QStringLiteral("Tipo") << QStringLiteral("Conciliado") << QStringLiteral("Fechadoc");
-    values << type << QString() << number << account << lineDate(line)
-           << orStar(line.documentType) << line.document.trimmed() << orStar(line.party.code)
-           << line.credit.toSql() << line.debit.toSql() << line.descripcion << number << 0
+    values << type << text({}) << number << account << lineDate(line)
+           << orStar(line.documentType) << text(line.document) << orStar(line.party.code)
+           << line.credit.toSql() << line.debit.toSql() << text(line.descripcion) << number << 0
            << Rate().toSql() << Money().toSql() << Money().toSql() << QDate::currentDate()
            << Rate().toSql() << Rate().toSql() << group << 1 << 0 << dateOrNull(line.fechaDoc);
     QStringList marks;
