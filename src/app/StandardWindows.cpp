@@ -30,6 +30,7 @@
 #include "shell/ui/frmConfServidor.h"
 #include "shell/ui/frmSeleccionarEmpresa.h"
 #include "vouchers/ui/frmComprobante.h"
+#include "vouchers/ui/frmRegistro.h"
 #include "vouchers/ui/frmCorrelativoComprobante.h"
 
 #include <QWidget>
@@ -99,6 +100,8 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     registry.add(
         QStringLiteral("frmCorrelativoComprobante"),
         [s](const QString &node) -> QWidget * { return new frmCorrelativoComprobante(*s, node); });
+    registry.add(QStringLiteral("frmRegistro"),
+                 [s](const QString &node) -> QWidget * { return new frmRegistro(*s, node); });
     // Financial reports
     registry.add(QStringLiteral("frmRepBalancedePrueba"), [s](const QString &node) -> QWidget * {
         return new frmRepBalancedePrueba(*s, node);

@@ -103,9 +103,10 @@ bool CodeLookupEdit::accept(const QString &code)
     } catch (const DbError &e) {
         check.refusal = e.userText();
     }
-    if (!check.refusal.isEmpty()) {
+    if (!check.refusal.isEmpty() || check.told) {
         lblNombre->clear();
-        m_session.prompt().warning(check.refusal);
+        if (!check.told)
+            m_session.prompt().warning(check.refusal);
         txtCodigo->selectAll();
         return false;
     }
@@ -121,7 +122,8 @@ void CodeLookupEdit::lookup()
     CatalogResult result;
     try {
         // A list with no "?" shows every row whatever was typed.
-        const QVariantList parameters = m_lookup.contains(QLatin1Char('?'))
+        const QVariantList parameters = m_parameters ? m_parameters(code())
+                                        : m_lookup.contains(QLatin1Char('?'))
                                             ? QVariantList{code() + QLatin1Char('%')}
                                             : QVariantList{};
         if (m_picker) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVariantList>
 #include <QWidget>
 #include <functional>
 
@@ -20,6 +21,7 @@ public:
     {
         QString name;
         QString refusal; // empty when the code is good
+        bool told = false; // refused, and the checker already told the user why
     };
     using Checker = std::function<Check(const QString &code)>;
 
@@ -41,6 +43,9 @@ public:
     void setEditable(bool editable);
     // Lookups with several candidates are picked here; the catalogue window when null.
     void setPicker(CatalogPicker *picker) { m_picker = picker; }
+    // The lookup's parameters for the typed text, when it takes more than the text + "%".
+    using Parameters = std::function<QVariantList(const QString &typed)>;
+    void setParameters(Parameters parameters) { m_parameters = std::move(parameters); }
 
 public slots:
     // Checks the typed code (once per new text); a refusal is shown and clears the name.
@@ -59,5 +64,6 @@ private:
     QString m_lookup;
     Checker m_checker;
     CatalogPicker *m_picker = nullptr;
+    Parameters m_parameters;
     QString m_checked; // the text last checked, so leaving the field twice asks once
 };

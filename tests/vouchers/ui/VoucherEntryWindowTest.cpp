@@ -1,0 +1,203 @@
+#include "vouchers/ui/frmActivoFijo.h"
+#include "vouchers/ui/frmRegistro.h"
+
+#include "common/ui/AmountEdit.h"
+#include "ledger/accounts/ui/CodeLookupEdit.h"
+#include "support/Screenshot.h"
+#include "vouchers/EntryFixture.h"
+#include "vouchers/entry/EntryTexts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+class VoucherEntryWindow : public EntryFixture
+{
+protected:
+    static void type(CodeLookupEdit *field, const QString &code)
+    {
+        field->txtCodigo->setFocus();
+        field->txtCodigo->clear();
+        QTest::keyClicks(field->txtCodigo, code);
+        QTest::keyClick(field->txtCodigo, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+    static void amount(AmountEdit *field, const QString &typed)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+    }
+    std::unique_ptr<frmRegistro> open()
+    {
+        auto w = std::make_unique<frmRegistro>(session);
+        w->resize(980, 640);
+        w->show();
+        QApplication::processEvents();
+        return w;
+    }
+};
+
+TEST_F(VoucherEntryWindow, ALineTypedAtTheKeyboardIsWrittenAndTheDifferenceShown)
+{
+    auto w = open();
+    ASSERT_TRUE(w->opened());
+    type(w->txtTipoComprobante, "001");
+    QTest::keyClicks(w->txtDia, "15");
+    w->ToolbarAction("Nuevo");
+    EXPECT_EQ(w->lblLinea->text(), "1");
+    EXPECT_FALSE(w->sprRegistro->isEnabled());
+    EXPECT_FALSE(w->button("Aprobar")->isEnabled());
+    type(w->txtCuenta, "610101001");
+    EXPECT_EQ(w->txtCuenta->lblNombre->text(), "SUELDOS");
+    EXPECT_FALSE(w->txtTercero->isEnabled());
+    w->txtDescripcion->setFocus();
+    QTest::keyClicks(w->txtDescripcion, "NOMINA QUINCENA");
+    amount(w->txtDebito, "1250" + QLocale().decimalPoint() + "5");
+    SaveScreenshot(w.get(), "frmRegistro-linea");
+    // Alt+G from inside a field saves the line.
+    QTest::keyClick(w.get(), Qt::Key_G, Qt::AltModifier);
+    QApplication::processEvents();
+    ASSERT_EQ(w->sprRegistro->rowCount(), 3) << prompter.lastText().toStdString();
+    EXPECT_EQ(w->lblTotalDebito->text(), w->editor().totals().debit.format(QLocale()));
+    EXPECT_EQ(w->lblDiferencia->text(), "Falta: " + Money::fromThousandths(1250500).format(QLocale()) +
+                                            " en Crédito");
+    // Still entering: the next line proposes what is missing.
+    EXPECT_EQ(w->lblLinea->text(), "4");
+    EXPECT_EQ(w->txtCredito->money(), Money::fromThousandths(1250500));
+    EXPECT_EQ(w->txtDescripcion->text(), "NOMINA QUINCENA");
+    SaveScreenshot(w.get(), "frmRegistro-diferencia");
+
+    type(w->txtCuenta, "110101001");
+    w->ToolbarAction("Guardar");
+    w->ToolbarAction("Cancelar");
+    EXPECT_EQ(w->lblDiferencia->text(), "");
+    EXPECT_TRUE(w->button("Aprobar")->isEnabled());
+    EXPECT_TRUE(w->sprRegistro->isEnabled());
+    EXPECT_FALSE(w->txtTipoComprobante->txtCodigo->isReadOnly() == false);
+    SaveScreenshot(w.get(), "frmRegistro-consulta");
+}
+
+TEST_F(VoucherEntryWindow, AFailingCheckReturnsToItsFieldAndKeepsWhatWasTyped)
+{
+    auto w = open();
+    type(w->txtTipoComprobante, "001");
+    QTest::keyClicks(w->txtDia, "31");
+    w->ToolbarAction("Nuevo");
+    type(w->txtCuenta, "610201001");
+    amount(w->txtDebito, "100");
+    w->ToolbarAction("Guardar");
+    EXPECT_EQ(prompter.lastText(), " El dia debe ser entre 1 y 30!");
+    EXPECT_TRUE(w->txtDia->hasFocus());
+    w->txtDia->setText("30");
+    w->ToolbarAction("Guardar");
+    EXPECT_EQ(prompter.lastText(), EntryTexts::SelectParty);
+    EXPECT_TRUE(w->txtTercero->txtCodigo->hasFocus());
+    EXPECT_EQ(w->txtDebito->money(), Money::fromUnits(100));
+    EXPECT_EQ(areaRows(), 0);
+}
+
+TEST_F(VoucherEntryWindow, AFixedAssetAccountAsksForTheAssetAndModifyReloadsTheLine)
+{
+    int asked = 0;
+    auto w = open();
+    w->setAssetDialog([&](const AssetData &) {
+        ++asked;
+        return std::optional<AssetData>(AssetData{"EQ-9", "SERVIDOR", "HP", "DL", 60,
+                                                  QDate(2026, 6, 3), QDate(2026, 7, 1), 1,
+                                                  AssetMovement::Purchase});
+    });
+    type(w->txtTipoComprobante, "002");
+    QTest::keyClicks(w->txtDia, "3");
+    w->ToolbarAction("Nuevo");
+    type(w->txtCuenta, "120101001");
+    EXPECT_EQ(asked, 1);
+    amount(w->txtDebito, "9000");
+    w->ToolbarAction("Guardar");
+    w->ToolbarAction("Cancelar");
+    EXPECT_EQ(cell("SELECT Descripcion FROM ACTIVOFIJO WHERE Serial = 'EQ-9'"), "SERVIDOR");
+    w->sprRegistro->selectRow(0);
+    w->ToolbarAction("Modificar");
+    EXPECT_EQ(w->txtDebito->money(), Money::fromUnits(9000));
+    EXPECT_TRUE(w->txtCuenta->txtCodigo->isReadOnly());
+    EXPECT_TRUE(w->txtTipoComprobante->txtCodigo->isReadOnly());
+}
+
+TEST_F(VoucherEntryWindow, AVoucherOfAnotherMonthClosesTheWindow)
+{
+    session.gMes = 5;
+    {
+        auto e = openEditor();
+        typeLine(*e, "110101001", "10");
+        ASSERT_TRUE(e->save().written);
+    }
+    session.gMes = 6;
+    auto w = open();
+    EXPECT_FALSE(w->opened());
+    EXPECT_TRUE(prompter.lastText().startsWith(EntryTexts::PendingVoucher + "05-2026"));
+}
+
+TEST_F(VoucherEntryWindow, AmountBoxesTakeOneWorkstationSeparatorAndTheKeypadKey)
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
+    AmountEdit box;
+    box.setLocale(QLocale(QLocale::Spanish, QLocale::Venezuela));
+    box.show();
+    box.setFocus();
+    box.clear();
+    QTest::keyClicks(&box, "12a3");
+    QTest::keyClick(&box, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClicks(&box, "4,5.6");
+    EXPECT_EQ(box.text(), "123,456");
+    EXPECT_EQ(box.money(), Money::fromThousandths(123456));
+    box.clearFocus();
+    QLineEdit other;
+    other.show();
+    other.setFocus();
+    QApplication::processEvents();
+    box.setText("1234567,5");
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(&box, &out);
+    EXPECT_EQ(box.text(), "1.234.567,50");
+    box.clear();
+    QApplication::sendEvent(&box, &out);
+    EXPECT_EQ(box.text(), "0,00");
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST_F(VoucherEntryWindow, TheAssetDialogLocksAKnownAssetAndOffersVariationOrRetirement)
+{
+    exec("INSERT INTO ACTIVOFIJO (Serial, Empresa, Matriz, TipoActivo, CodigoCategoria, "
+         "Descripcion, FechaAdq, FechaDep, MesDepreciacion, Status) VALUES "
+         "('EQ-1', '001', '001', '120101001', 1, 'LAPTOP', ?, ?, 36, 1)",
+         {QDate(2025, 1, 10), QDate(2025, 2, 1)});
+    LineEditor editor(session, WorkArea::registro("ANA", "001", "001"), "mnu_registro");
+    ASSERT_TRUE(editor.open());
+    frmActivoFijo dialog("120101001", "EQUIPOS", {{1, "EQUIPOS DE OFICINA"}}, {},
+                         [&](const QString &s) { return editor.findAsset(s); }, {});
+    dialog.show();
+    EXPECT_TRUE(dialog.optCompra->isChecked());
+    dialog.txtSerial->setText("EQ-1");
+    dialog.takeSerial();
+    EXPECT_EQ(dialog.txtDescripcion->text(), "LAPTOP");
+    EXPECT_FALSE(dialog.txtDescripcion->isEnabled());
+    EXPECT_FALSE(dialog.optCompra->isEnabled());
+    EXPECT_TRUE(dialog.optVariacion->isChecked());
+    dialog.optRetiro->setChecked(true);
+    SaveScreenshot(&dialog, "frmActivoFijo");
+    const AssetData asset = dialog.asset();
+    EXPECT_TRUE(asset.complete());
+    EXPECT_EQ(asset.movement, AssetMovement::Retirement);
+    dialog.txtSerial->setText("EQ-2");
+    dialog.takeSerial();
+    EXPECT_TRUE(dialog.optCompra->isChecked());
+    EXPECT_TRUE(dialog.txtDescripcion->isEnabled());
+}
+
+} // namespace
