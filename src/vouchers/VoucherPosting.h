@@ -2,6 +2,7 @@
 
 #include "calendar/PeriodService.h"
 #include "vouchers/PostingLine.h"
+#include "vouchers/WorkAreaApproval.h"
 
 #include <QString>
 #include <vector>
@@ -47,6 +48,13 @@ public:
     explicit VoucherPosting(Db &db);
 
     Outcome post(const VoucherToPost &voucher);
+
+    // Posts the voucher of a user's work area, with the lines it generated for other
+    // companies, in one transaction: a voucher taken out for modification replaces its
+    // posted lines under its number, a new one is numbered; the work areas are emptied and
+    // the approval logged. Checks and the question go through `prompter`; a failure rolls
+    // everything back and leaves the work area as it was.
+    ApprovalOutcome approve(const WorkAreaToApprove &area, Prompter &prompter);
 
     // Writes `lines` as voucher `number` (numbered 1.. in their order), with the rules every
     // posted line follows; no checks. The approval of a work area and post() share it.

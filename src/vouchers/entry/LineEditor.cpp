@@ -7,6 +7,7 @@
 #include "common/Session.h"
 #include "ledger/masterdata/PartyQuickAdd.h"
 #include "platform/Db.h"
+#include "vouchers/VoucherPosting.h"
 #include "vouchers/entry/AssetRegister.h"
 #include "vouchers/entry/EntryOpening.h"
 #include "vouchers/entry/EntryTexts.h"
@@ -374,4 +375,22 @@ bool LineEditor::discard()
     m_day.clear();
     reload();
     return true;
+}
+
+ApprovalOutcome LineEditor::approve()
+{
+    ApprovalOutcome outcome;
+    if (m_mode != Mode::Browse || m_rows.empty() || !allowed(QStringLiteral("Aprobar")))
+        return outcome;
+    outcome = VoucherPosting(m_session.db())
+                  .approve({m_area.company(), m_area.headOffice(), m_area.user(), m_year, m_month},
+                           m_session.prompt());
+    if (outcome.approved()) {
+        m_type = {};
+        m_header = {};
+        m_day.clear();
+        m_line = {};
+    }
+    reload();
+    return outcome;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vouchers/WorkAreaApproval.h"
 #include "vouchers/entry/EntryLine.h"
 #include "vouchers/entry/EntryLookups.h"
 #include "vouchers/entry/EntryTotals.h"
@@ -91,6 +92,8 @@ public:
     bool removeLine(int group);
     // Asks, then empties the work area (giving back a voucher taken out for modification).
     bool discard();
+    // Hands the voucher to the posting service; an approved voucher leaves the editor empty.
+    ApprovalOutcome approve();
 
 private:
     bool allowed(const QString &operation) const;

@@ -538,6 +538,10 @@ bool frmRegistro::onGuardar()
 
 void frmRegistro::onAprobar()
 {
+    if (m_editor.approve().approved()) {
+        showModel();
+        showLine();
+    }
 }
 
 void frmRegistro::DespuesDeNavegar(int action)

@@ -1,0 +1,176 @@
+#include "EntryFixture.h"
+
+#include "vouchers/VoucherPosting.h"
+#include "vouchers/VoucherRetrieval.h"
+
+namespace {
+
+using Status = ApprovalOutcome::Status;
+
+Money amount(const char *text)
+{
+    return *Money::parseTyped(text);
+}
+
+class VoucherApprovalTest : public EntryFixture
+{
+protected:
+    VoucherApprovalTest() { account("210815", "RETENCION ISLR 10"); }
+
+    // Two lines on ANA's work area: `debit` on the bank, `credit` on `against`.
+    void enter(const char *debit, const char *credit, const QString &against = "210815")
+    {
+        auto e = openEditor();
+        ASSERT_TRUE(e);
+        typeLine(*e, "110101001", debit);
+        ASSERT_TRUE(e->save().written) << prompter.lastText().toStdString();
+        ASSERT_EQ(e->setAccount(against), LineEditor::AccountCheck::Accepted);
+        e->line().debit = Money();
+        e->line().credit = amount(credit);
+        ASSERT_TRUE(e->save().written) << prompter.lastText().toStdString();
+    }
+    ApprovalOutcome approve(const QString &user = "ANA")
+    {
+        session.gUsuario = user;
+        LineEditor e(session, WorkArea::registro(user, "001", "001"), "mnu_registro");
+        EXPECT_TRUE(e.open());
+        return e.approve();
+    }
+    int posted(const QString &where = "1 = 1")
+    {
+        return cell(QString("SELECT COUNT(*) FROM MOVIMIENTO WHERE %1").arg(where)).toInt();
+    }
+    VoucherRetrieval::Voucher june(const QString &number = "1")
+    {
+        return {"001", "001", 2026, 6, "001", number};
+    }
+};
+
+TEST_F(VoucherApprovalTest, OnlyAVoucherBalancedToTheCentIsNumberedAndPosted)
+{
+    enter("1000.00", "1000.01");
+    EXPECT_EQ(approve().status, Status::Unbalanced);
+    EXPECT_EQ(prompter.lastText(), VoucherPosting::UnbalancedText);
+    exec("UPDATE REGISTRO SET ValorCredito = 1000000 WHERE ValorCredito > 0");
+
+    prompter.answerNo();
+    const auto declined = approve();
+    EXPECT_EQ(declined.status, Status::Declined);
+    EXPECT_EQ(prompter.lastText(), WorkAreaApproval::AskText);
+    EXPECT_TRUE(declined.number.isEmpty());
+    EXPECT_EQ(posted(), 0);
+
+    prompter.answerYes();
+    const auto done = approve();
+    ASSERT_EQ(done.status, Status::Approved);
+    EXPECT_EQ(done.number, "1");
+    EXPECT_EQ(posted("NumeroComprobante = '1' AND Usuario = 'ANA'"), 2);
+    EXPECT_EQ(areaRows(), 0);
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM MOVIMIENTO_USUARIOS").toInt(), 1);
+    // The withholding account carries 10 % in the books whatever the work area held.
+    EXPECT_EQ(Rate::fromSql(cell("SELECT PorcentajeImpuesto FROM MOVIMIENTO WHERE Cuenta = '210815'")),
+              Rate::fromInteger(10));
+    EXPECT_EQ(Money::fromSql(cell("SELECT SUM(Debito) FROM SALDOCUENTA WHERE Cuenta = '110101001'")),
+              amount("1000.00"));
+}
+
+TEST_F(VoucherApprovalTest, AFailedApprovalLeavesBooksCountersAndWorkAreaAsTheyWere)
+{
+    enter("500.00", "500.00");
+    // A stray line already holds number 1 of June: the insert of the voucher collides.
+    exec("INSERT INTO MOVIMIENTO (Empresa, Matriz, TipoComprobante, NumeroComprobante, Usuario, "
+         "Linea, Cuenta, Fecha, ValorDebito, ValorCredito, GrupoLinea, TipoMovActivo) VALUES "
+         "('001', '001', '001', '1', 'X', 1, '110101001', ?, 0, 0, 1, 0)",
+         {QDate(2026, 6, 1)});
+    const QVariant counterBefore =
+        cell("SELECT Junio FROM CORRCOMPROBANTE WHERE CodigoComprobante = '001'");
+    prompter.answerYes();
+    const auto failed = approve();
+    EXPECT_EQ(failed.status, Status::Failed);
+    EXPECT_TRUE(failed.number.isEmpty());
+    EXPECT_EQ(prompter.lastText(), WorkAreaApproval::FailedText);
+    EXPECT_EQ(areaRows(), 2);
+    EXPECT_EQ(posted(), 1);
+    EXPECT_EQ(cell("SELECT Junio FROM CORRCOMPROBANTE WHERE CodigoComprobante = '001'"),
+              counterBefore);
+}
+
+TEST_F(VoucherApprovalTest, AModifiedVoucherKeepsItsNumberAndCreatorAndOnlyOneUserTakesItOut)
+{
+    enter("300.00", "300.00");
+    prompter.answerYes();
+    ASSERT_TRUE(approve().approved());
+    Fixtures::addUser(db(), "LUIS", "x", {"CONTA"});
+
+    ASSERT_EQ(VoucherRetrieval::takeOut(db(), june(), "LUIS"), VoucherRetrieval::TakeOut::Taken);
+    EXPECT_EQ(posted("Usuario = '-'"), 2); // still in the books while out
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM REGISTRO WHERE Usuario = 'LUIS' AND UsuarioCreador = "
+                   "'ANA' AND NumeroComprobante = '1'")
+                  .toInt(),
+              2);
+    EXPECT_EQ(VoucherRetrieval::takeOut(db(), june(), "ANA"), VoucherRetrieval::TakeOut::Refused);
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM REGISTRO WHERE Usuario = 'ANA'").toInt(), 0);
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM BITACORAMODIFICACIONMOVIMIENTO").toInt(), 1);
+
+    exec("UPDATE REGISTRO SET ValorDebito = 350000 WHERE ValorDebito > 0");
+    exec("UPDATE REGISTRO SET ValorCredito = 350000 WHERE ValorCredito > 0");
+    prompter.answerYes();
+    const auto again = approve("LUIS");
+    ASSERT_TRUE(again.approved());
+    EXPECT_EQ(again.number, "1");
+    EXPECT_EQ(posted(), 2);
+    EXPECT_EQ(posted("Usuario = 'ANA' AND NumeroComprobante = '1'"), 2);
+    EXPECT_EQ(Money::fromSql(cell("SELECT SUM(ValorDebito) FROM MOVIMIENTO")), amount("350.00"));
+}
+
+TEST_F(VoucherApprovalTest, LinesGeneratedForABranchMustBalanceAndArePostedLinkedToTheVoucher)
+{
+    enter("300.00", "300.00", "130101001");
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM CONSOLIDACION").toInt(), 1);
+    EXPECT_EQ(approve().status, Status::ConsolidationUnbalanced);
+    EXPECT_EQ(prompter.lastText(), "¡Debitós y creditós de consolidación de empresa : 002 difieren!");
+
+    // The branch's side is completed with the same line editor, on the consolidation area.
+    session.gUsuario = "ANA";
+    LineEditor branch(session, WorkArea::consolidacion("ANA", "001", "001", "002", "001"),
+                      "mnu_registro");
+    ASSERT_TRUE(branch.open());
+    EXPECT_EQ(branch.voucherType().code, "010");
+    typeLine(branch, "110101001", "0", "300.00");
+    ASSERT_TRUE(branch.save().written) << prompter.lastText().toStdString();
+
+    prompter.answerYes();
+    const auto done = approve();
+    ASSERT_TRUE(done.approved());
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM CONSOLIDACION").toInt(), 0);
+    const auto generated = db().rows(
+        "SELECT TipoComprobante, NumeroComprobante, EmpresaConsolidacion, "
+        "TipoComprobanteConsolidacion, NumeroComprobanteConsolidacion FROM MOVIMIENTO "
+        "WHERE Empresa = '002' ORDER BY Linea");
+    ASSERT_EQ(generated.size(), 2u);
+    for (const QSqlRecord &r : generated) {
+        EXPECT_EQ(r.value(0).toString(), "010");
+        EXPECT_EQ(r.value(1).toString(), "1");
+        EXPECT_EQ(r.value(2).toString(), "001");
+        EXPECT_EQ(r.value(4).toString(), done.number);
+    }
+    EXPECT_EQ(VoucherRetrieval::generatingCompany(db(), {"002", "001", 2026, 6, "010", "1"}), "001");
+}
+
+TEST_F(VoucherApprovalTest, ACopyIsANewVoucherOfTheWorkingMonthForItsCopier)
+{
+    enter("120.00", "120.00");
+    exec("UPDATE REGISTRO SET Fecha = ?", {QDate(2026, 5, 31)});
+    session.gMes = 5;
+    prompter.answerYes();
+    ASSERT_TRUE(approve().approved());
+    VoucherRetrieval::copy(db(), {"001", "001", 2026, 5, "001", "1"}, "ANA", 2026, 6);
+    const auto rows = db().rows("SELECT NumeroComprobante, Fecha, UsuarioCreador FROM REGISTRO");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].value(0).toString(), "");
+    EXPECT_EQ(rows[0].value(1).toDate(), QDate(2026, 6, 30));
+    EXPECT_EQ(rows[0].value(2).toString(), "ANA");
+    EXPECT_EQ(posted(), 2); // the original stays
+}
+
+} // namespace
