@@ -1,6 +1,11 @@
 #include "EntryFixture.h"
 
+#include "vouchers/entry/EntryTexts.h"
+
 #include "vouchers/VoucherPosting.h"
+#include "common/grid/CatalogPicker.h"
+#include "common/grid/CatalogService.h"
+#include "common/OptionRights.h"
 #include "vouchers/VoucherRetrieval.h"
 
 namespace {
@@ -171,6 +176,37 @@ TEST_F(VoucherApprovalTest, ACopyIsANewVoucherOfTheWorkingMonthForItsCopier)
     EXPECT_EQ(rows[0].value(1).toDate(), QDate(2026, 6, 30));
     EXPECT_EQ(rows[0].value(2).toString(), "ANA");
     EXPECT_EQ(posted(), 2); // the original stays
+}
+
+TEST_F(VoucherApprovalTest, SearchOffersTheMonthsVouchersToThoseAllowedToModifyThem)
+{
+    struct FirstRow : CatalogPicker
+    {
+        std::optional<int> pick(GridModel &) override { return 0; }
+    } picker;
+    enter("75.00", "75.00");
+    prompter.answerYes();
+    ASSERT_TRUE(approve().approved());
+    Fixtures::addUser(db(), "LUIS", "x", {"CONTA"});
+
+    session.gUsuario = "LUIS";
+    LineEditor luis(session, WorkArea::registro("LUIS", "001", "001"), "mnu_registro");
+    ASSERT_TRUE(luis.open());
+    EXPECT_FALSE(luis.retrieve(LineEditor::Retrieval::Modify, picker));
+    EXPECT_EQ(prompter.lastText(), OptionRights::NotAllowedText);
+    // Allowed to modify, but only his own vouchers: ANA's is not offered; a copy is.
+    exec("UPDATE GRUPOS SET ModificarMovimiento = 1 WHERE CodGrupo = 'CONTA'");
+    EXPECT_FALSE(luis.retrieve(LineEditor::Retrieval::Modify, picker));
+    EXPECT_EQ(prompter.lastText(), CatalogNoDataMessage);
+    exec("UPDATE GRUPOS SET TipoModificacion = 1 WHERE CodGrupo = 'CONTA'");
+    prompter.answerYes();
+    ASSERT_TRUE(luis.retrieve(LineEditor::Retrieval::Modify, picker));
+    EXPECT_EQ(prompter.lastText(), VoucherRetrieval::AskModify);
+    EXPECT_EQ(luis.header().number, "1");
+    EXPECT_EQ(luis.header().creator, "ANA");
+    EXPECT_EQ(luis.rows().size(), 2u);
+    EXPECT_FALSE(luis.retrieve(LineEditor::Retrieval::Copy, picker));
+    EXPECT_EQ(prompter.lastText(), EntryTexts::AreaInUse);
 }
 
 } // namespace

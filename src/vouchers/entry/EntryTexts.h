@@ -48,6 +48,8 @@ inline const QString TypeLocked = QStringLiteral(
     "El comprobante ya tiene líneas: no puede cambiar el tipo de comprobante.");
 inline const QString Discard = QStringLiteral(
     "Desea descartar el comprobante ? Se eliminarán todas sus líneas del área de trabajo.");
+inline const QString AreaInUse = QStringLiteral(
+    "Tiene un comprobante en proceso: apruébelo o descártelo antes de buscar otro.");
 inline const QString NoLineSelected = QStringLiteral("Seleccione una línea del comprobante.");
 
 inline const QString Missing = QStringLiteral("Falta: ");

@@ -7,7 +7,9 @@
 #include "common/Session.h"
 #include "ledger/masterdata/PartyQuickAdd.h"
 #include "platform/Db.h"
+#include "common/grid/CatalogService.h"
 #include "vouchers/VoucherPosting.h"
+#include "vouchers/VoucherRetrieval.h"
 #include "vouchers/entry/AssetRegister.h"
 #include "vouchers/entry/EntryOpening.h"
 #include "vouchers/entry/EntryTexts.h"
@@ -393,4 +395,61 @@ ApprovalOutcome LineEditor::approve()
     }
     reload();
     return outcome;
+}
+
+bool LineEditor::retrieve(Retrieval how, CatalogPicker &picker)
+{
+    Db &db = m_session.db();
+    Prompter &prompt = m_session.prompt();
+    const QString user = m_area.user();
+    if (m_mode != Mode::Browse || !allowed(QStringLiteral("Buscar")))
+        return false;
+    if (how == Retrieval::Modify && !VoucherRetrieval::mayModify(db, user)) {
+        prompt.warning(OptionRights::NotAllowedText);
+        return false;
+    }
+    if (!m_rows.empty()) {
+        prompt.warning(EntryTexts::AreaInUse);
+        return false;
+    }
+    const bool ownOnly = VoucherRetrieval::ownVouchersOnly(db, user);
+    const QDate first(m_year, m_month, 1);
+    QVariantList parameters{m_area.company(), m_area.headOffice(), first, first.addMonths(1)};
+    if (ownOnly)
+        parameters << user;
+    try {
+        const CatalogResult picked = ShowCatalog(db, prompt, picker, parameters,
+                                                 VoucherRetrieval::listStatement(ownOnly),
+                                                 {QStringLiteral("Debito"), QStringLiteral("Credito")});
+        if (!picked.picked())
+            return false;
+        const VoucherRetrieval::Voucher voucher{m_area.company(), m_area.headOffice(), m_year,
+                                                m_month, picked.element(1), picked.element(2)};
+        if (picked.element(6) == QLatin1String("1")) {
+            if (how == Retrieval::Modify)
+                prompt.warning(VoucherRetrieval::GeneratedNotModifiable);
+            else
+                prompt.warning(VoucherRetrieval::GeneratedNotCopiable +
+                               QStringLiteral("\nDATOS DE EMPRESA CONSOLIDADORA:\nEMPRESA : %1\n"
+                                              "TIPO COMPROBANTE : %2\nNUMERO COMPROBANTE: %3")
+                                   .arg(picked.element(7), picked.element(8), picked.element(9)));
+            return false;
+        }
+        if (how == Retrieval::Modify) {
+            if (!prompt.question(VoucherRetrieval::AskModify))
+                return false;
+            if (VoucherRetrieval::takeOut(db, voucher, user) != VoucherRetrieval::TakeOut::Taken) {
+                prompt.warning(VoucherRetrieval::TakeOutRefused);
+                return false;
+            }
+        } else {
+            VoucherRetrieval::copy(db, voucher, user, m_year, m_month);
+        }
+    } catch (const DbError &e) {
+        prompt.error(e.userText());
+        return false;
+    }
+    m_type = {};
+    reload();
+    return true;
 }

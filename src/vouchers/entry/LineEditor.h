@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class CatalogPicker;
 struct Session;
 
 // The line editor of a work area, without a window: the header, the line being typed and
@@ -94,6 +95,10 @@ public:
     bool discard();
     // Hands the voucher to the posting service; an approved voucher leaves the editor empty.
     ApprovalOutcome approve();
+    // "Buscar": a posted voucher of the working month picked through `picker`, taken out for
+    // modification or copied as a new voucher into the (empty) work area.
+    enum class Retrieval { Modify, Copy };
+    bool retrieve(Retrieval how, CatalogPicker &picker);
 
 private:
     bool allowed(const QString &operation) const;

@@ -14,6 +14,9 @@
 #include "vouchers/ui/frmAjusteDifCambio.h"
 
 #include <QComboBox>
+#include <QCursor>
+#include <QMenu>
+#include <QToolBar>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -511,7 +514,24 @@ void frmRegistro::ConfirmDelete()
 
 void frmRegistro::onBuscar()
 {
-    session().prompt().info(QStringLiteral("Tome el comprobante desde \"Comprobantes Pendientes\"."));
+    QMenu options(this);
+    QAction *modify = options.addAction(QStringLiteral("Modificar Comprobante"));
+    QAction *copy = options.addAction(QStringLiteral("Copiar Comprobante"));
+    QWidget *anchor = tlbregistro()->widgetForAction(button(QStringLiteral("Buscar")));
+    QAction *chosen =
+        options.exec(anchor ? anchor->mapToGlobal(QPoint(0, anchor->height())) : QCursor::pos());
+    if (chosen)
+        retrieve(chosen == modify ? LineEditor::Retrieval::Modify : LineEditor::Retrieval::Copy);
+    Q_UNUSED(copy);
+}
+
+void frmRegistro::retrieve(LineEditor::Retrieval how)
+{
+    CatalogWindowPicker window(session().prompt(), this);
+    if (m_editor.retrieve(how, m_picker ? *m_picker : window)) {
+        showModel();
+        showLine();
+    }
 }
 
 void frmRegistro::onCancelar()

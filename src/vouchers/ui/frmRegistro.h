@@ -70,6 +70,8 @@ public:
     // The open-documents lookup of the number field (F2).
     void lookupOpenDocuments();
     void Descartar();
+    // "Modificar Comprobante" or "Copiar Comprobante" of "Buscar".
+    void retrieve(LineEditor::Retrieval how);
 
 protected:
     void onNuevo() override;
