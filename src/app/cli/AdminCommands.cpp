@@ -98,7 +98,9 @@ int InitDemo(const ConnectionSettings &settings, QTextStream &out, QTextStream &
                              : "Base de datos de demostración lista: ")
             << settings.describe() << "\n"
             << "Empresas: " << demo.headOffice << " (matriz) y " << demo.branch
-            << " (sucursal), periodo " << demo.year << "\n";
+            << " (sucursal), periodo " << demo.year << "\n"
+            << "Comprobantes contabilizados: " << demo.vouchers << " (" << demo.year - 1
+            << " cerrado)\n";
         for (const QString &line : demo.credentials)
             out << line << "\n";
         return Done;
