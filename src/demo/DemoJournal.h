@@ -102,7 +102,7 @@ public:
     struct Retention
     {
         Money amount;
-        QString retentionConcept;
+        QString conceptCode;
         QString account;
     };
     Retention incomeTaxRetention(const QString &account, const QString &party, Money base) const;

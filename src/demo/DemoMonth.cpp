@@ -139,9 +139,10 @@ QString MonthBooks::supplierInvoice(const QString &party)
 void MonthBooks::write()
 {
     // The previous month's taxes and contributions first: they settle items already there.
-    payContributions();
-    payIncomeTaxRetentions();
-    payIvaRetentions();
+    payLastMonth(5, QStringLiteral("PAGO APORTES IVSS, FAOV E INCES"), {QStringLiteral("2370")});
+    payLastMonth(9, QStringLiteral("ENTERAMIENTO RETENCIONES ISLR"), {QStringLiteral("2365")});
+    payLastMonth(10, QStringLiteral("ENTERAMIENTO RETENCIONES IVA"),
+                 {m_journal.ivaRetentionAccount(IvaCredit), QStringLiteral("240811")});
     settleIva();
     services();
     sales();
@@ -167,7 +168,7 @@ void MonthBooks::purchase(QDate date, const QString &account, const QString &par
     Draft d = draft(Purchases, date,
                     QStringLiteral("FACT. %1 %2").arg(invoice, PartyName(party)).left(255));
     const auto retention = m_journal.incomeTaxRetention(account, party, base);
-    d.add(account, base, party, QStringLiteral("FC"), invoice, retention.retentionConcept);
+    d.add(account, base, party, QStringLiteral("FC"), invoice, retention.conceptCode);
     const Money tax = iva ? base.percent(Rate::fromInteger(16)).roundedToCents() : Money();
     d.add(IvaCredit, tax, party, QStringLiteral("FC"), invoice);
     if (!retention.amount.isZero())
@@ -175,7 +176,7 @@ void MonthBooks::purchase(QDate date, const QString &account, const QString &par
               QStringLiteral("%1%2")
                   .arg(date.toString(QStringLiteral("yyyyMM")))
                   .arg(zeroPadded(m_counters.islrRetention++, 4)),
-              retention.retentionConcept)
+              retention.conceptCode)
             .describe(QStringLiteral("RETENCION ISLR FACT. %1").arg(invoice));
     if (!tax.isZero() && m_journal.subjectToIvaRetention(party))
         d.add(m_journal.ivaRetentionAccount(IvaCredit),
@@ -343,54 +344,24 @@ void MonthBooks::supplierPayments(int d)
     m_journal.queue(p);
 }
 
-// Pays what the accounts beginning with `prefixes` owed at the end of last month, one bank
-// line per third party.
-static void settle(DemoJournal &journal, MonthBooks &month, Draft &d, const Office &office,
-                   const QStringList &prefixes, QDate monthStart, const QString &documentType)
+// Pays on day `d` what the accounts beginning with `prefixes` owed at the end of last month,
+// one bank line per third party.
+void MonthBooks::payLastMonth(int d, const QString &what, const QStringList &prefixes)
 {
+    const QDate first(m_year, m_month, 1);
+    Draft p =
+        draft(Payment, day(d),
+              what + QStringLiteral(" ") + first.addDays(-1).toString(QStringLiteral("MM/yyyy")));
     std::map<QString, Money> byParty;
     for (const OpenItem &item :
-         journal.openItems(office.company, prefixes, monthStart.addDays(-1))) {
-        d.add(item.account, -item.balance, item.party, item.documentType, item.document);
+         m_journal.openItems(m_office.company, prefixes, first.addDays(-1))) {
+        p.add(item.account, -item.balance, item.party, item.documentType, item.document);
         byParty[item.party] -= item.balance;
     }
     for (const auto &[party, amount] : byParty)
-        d.add(office.bank, -amount, QStringLiteral("*"), documentType, month.transferNumber())
-            .describe(d.description + QStringLiteral(" ") + PartyName(party).left(60));
-}
-
-void MonthBooks::payContributions()
-{
-    const QDate first(m_year, m_month, 1);
-    Draft d = draft(Payment, day(5),
-                    QStringLiteral("PAGO APORTES IVSS, FAOV E INCES %1")
-                        .arg(QStringLiteral("%1/%2")
-                                 .arg(zeroPadded(first.addDays(-1).month(), 2))
-                                 .arg(first.addDays(-1).year())));
-    settle(m_journal, *this, d, m_office, {QStringLiteral("2370")}, first, QStringLiteral("LP"));
-    m_journal.queue(d);
-}
-
-void MonthBooks::payIncomeTaxRetentions()
-{
-    const QDate first(m_year, m_month, 1);
-    Draft d = draft(Payment, day(9),
-                    QStringLiteral("ENTERAMIENTO RETENCIONES ISLR %1")
-                        .arg(first.addDays(-1).toString(QStringLiteral("MM/yyyy"))));
-    settle(m_journal, *this, d, m_office, {QStringLiteral("2365")}, first, QStringLiteral("LP"));
-    m_journal.queue(d);
-}
-
-void MonthBooks::payIvaRetentions()
-{
-    const QDate first(m_year, m_month, 1);
-    Draft d = draft(Payment, day(10),
-                    QStringLiteral("ENTERAMIENTO RETENCIONES IVA %1")
-                        .arg(first.addDays(-1).toString(QStringLiteral("MM/yyyy"))));
-    settle(m_journal, *this, d, m_office,
-           {m_journal.ivaRetentionAccount(IvaCredit), QStringLiteral("240811")}, first,
-           QStringLiteral("LP"));
-    m_journal.queue(d);
+        p.add(m_office.bank, -amount, QStringLiteral("*"), QStringLiteral("LP"), transferNumber())
+            .describe((p.description + QStringLiteral(" ") + PartyName(party)).left(255));
+    m_journal.queue(p);
 }
 
 // The IVA return of last month: the tax charged less the tax paid and the tax customers

@@ -70,9 +70,7 @@ public:
     Money reserve();
 
 private:
-    void payContributions();
-    void payIncomeTaxRetentions();
-    void payIvaRetentions();
+    void payLastMonth(int d, const QString &what, const QStringList &prefixes);
     void settleIva();
     void payroll(int half);
     void profitSharing();
