@@ -13,14 +13,15 @@ Draft &Draft::add(const QString &account, Money amount, const QString &party,
                   const QString &documentType, const QString &document,
                   const QString &retentionConcept)
 {
-    if (!amount.isZero())
+    lastAdded = !amount.isZero();
+    if (lastAdded)
         entries.push_back({account, amount, party, documentType, document, retentionConcept, {}});
     return *this;
 }
 
 Draft &Draft::describe(const QString &text)
 {
-    if (!entries.empty())
+    if (lastAdded)
         entries.back().description = text;
     return *this;
 }

@@ -48,11 +48,14 @@ struct Draft
     QDate date;
     QString description;
     std::vector<Entry> entries;
+    bool lastAdded = false;
 
+    // An entry of zero is left out, as a bookkeeper would not type it.
     Draft &add(const QString &account, Money amount, const QString &party = QStringLiteral("*"),
                const QString &documentType = QStringLiteral("*"), const QString &document = {},
                const QString &retentionConcept = {});
-    // Gives the last entry a description of its own.
+    // Gives the entry just added a description of its own; nothing when add() left out a
+    // zero amount.
     Draft &describe(const QString &text);
     // Debits less credits; zero when the voucher balances.
     Money difference() const;
