@@ -75,7 +75,8 @@ struct Share
 };
 
 const Share shares[] = {
-    {"41", "VEN", 100}, {"51", "ADM", 50}, {"51", "GER", 20}, {"51", "SIS", 10}, {"51", "ALM", 20},
+    {"41", "VEN", 100}, {"51", "ADM", 50}, {"51", "GER", 20},
+    {"51", "SIS", 10},  {"51", "ALM", 20}, {"52", "VEN", 100},
 };
 
 // The retention concept an expense takes, by the first digits of its account.

@@ -1,6 +1,7 @@
 #include "demo/DemoCompany.h"
 
 #include "common/Rate.h"
+#include "demo/DemoBooks.h"
 #include "demo/DemoChart.h"
 #include "demo/DemoMasterData.h"
 #include "demo/DemoRows.h"
@@ -29,7 +30,7 @@ void insertParameters(Db &db)
 }
 
 // The rows a new company gets (its periods of the year, a counter per voucher type and the
-// "*" fixed asset), as the companies window writes them.
+// "*" fixed asset), as the companies window writes them; no year closed before `year`.
 void insertCompany(Db &db, const Company &c, const QString &headOffice, int year)
 {
     const QString code = QString::fromUtf8(c.code);
@@ -141,9 +142,11 @@ Summary build(Db &db, QDate today, bool rebuild)
         s.accounts = DemoChart::Insert(db);
         DemoMasterData::InsertProductLines(db);
         insertParameters(db);
-        insertCompany(db, DemoMasterData::HeadOffice(), s.headOffice, s.year);
-        insertCompany(db, DemoMasterData::Branch(), s.headOffice, s.year);
+        // The companies were opened a year ago; their books run from then to today.
+        insertCompany(db, DemoMasterData::HeadOffice(), s.headOffice, s.year - 1);
+        insertCompany(db, DemoMasterData::Branch(), s.headOffice, s.year - 1);
         insertBookkeeper(db, s.headOffice, bookkeeperHash);
+        s.vouchers = DemoBooks::Post(db, today, BookkeeperCode).vouchers;
     };
     std::function<bool(Db &)> rebuildable;
     if (rebuild)

@@ -6,10 +6,10 @@
 
 class Db;
 
-// A company a newcomer can explore: a head office and a branch, the year's periods and
-// counters, a chart of about four hundred accounts, third parties, cost centres, documents,
-// retention concepts, the IVA rates, and two users. The credentials exist only in the demo
-// database.
+// A company a newcomer can explore: a head office and a branch, a chart of about four hundred
+// accounts, third parties, cost centres, documents, retention concepts, the IVA rates, two
+// users, and the books of last year (closed) and of this year up to today. The credentials
+// exist only in the demo database.
 namespace DemoCompany {
 
 inline const QString AdministratorCode = QStringLiteral("ADMIN");
@@ -28,6 +28,7 @@ struct Summary
     bool rebuilt = false; // an earlier demo was replaced
     int accounts = 0;
     int parties = 0;
+    int vouchers = 0; // posted, the closings' own left out
     // What to tell the person who asked for the demo: the users and their passwords.
     QStringList credentials;
 };

@@ -78,7 +78,8 @@ TEST(DemoRebuild, ADemoIsBuiltAgainWholeAndARealDatabaseNever)
     EXPECT_TRUE(again.rebuilt);
     EXPECT_EQ(demo.db().scalar("SELECT COUNT(*) FROM EMPRESA").toInt(), 2);
     EXPECT_EQ(demo.db().scalar("SELECT COUNT(*) FROM USUARIOEMPRESA").toInt(), 1);
-    EXPECT_EQ(demo.db().scalar("SELECT MIN(Ano) FROM PERIODO").toInt(), 2027);
+    EXPECT_EQ(demo.db().scalar("SELECT MIN(Ano) FROM PERIODO").toInt(), 2026);
+    EXPECT_EQ(demo.db().scalar("SELECT MAX(Ano) FROM PERIODO").toInt(), 2027);
     EXPECT_TRUE(PasswordHash::VerifyLoginPassword(
         demo.db().scalar("SELECT Paswod FROM USUARIOS WHERE CodUsuario = 'ADMIN'").toString(),
         DemoCompany::AdministratorPassword));

@@ -98,7 +98,9 @@ int InitDemo(const ConnectionSettings &settings, QTextStream &out, QTextStream &
                              : "Base de datos de demostración lista: ")
             << settings.describe() << "\n"
             << "Empresas: " << demo.headOffice << " (matriz) y " << demo.branch
-            << " (sucursal), periodo " << demo.year << "\n";
+            << " (sucursal), periodo " << demo.year << "\n"
+            << "Comprobantes contabilizados: " << demo.vouchers << " (" << demo.year - 1
+            << " cerrado)\n";
         for (const QString &line : demo.credentials)
             out << line << "\n";
         return Done;
@@ -368,7 +370,8 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
             throw UsageError{
                 QStringLiteral("Sobra: %1").arg(args.mid(words).join(QLatin1Char(' ')))};
         const QString action = args.value(1);
-        if (words == 2 && action != QLatin1String("verify") && action != QLatin1String("rebuild"))
+        if (command == QLatin1String("balances") && action != QLatin1String("verify") &&
+            action != QLatin1String("rebuild"))
             throw UsageError{QStringLiteral("balances lleva verify o rebuild.")};
 
         const bool sqlite = p.isSet("sqlite");

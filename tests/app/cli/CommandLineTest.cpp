@@ -62,6 +62,7 @@ TEST(CommandLine, WrongUseIsRefusedWithTheUsageTextAndCodeTwo)
         {{"init", "--config", dir.filePath("no-esta.txt")}, "No existe el archivo"},
         {{"info", "--pg-host", "db", "--pg-sslmode", "siempre"}, "Modo de cifrado desconocido"},
         {{"info", "--demo"}, "--demo solo se usa con init."},
+        {{"balances", "--sqlite", file}, "balances lleva verify o rebuild."},
     };
     for (const auto &c : cases) {
         const Cli r = Cli::run(c.arguments);
@@ -73,6 +74,17 @@ TEST(CommandLine, WrongUseIsRefusedWithTheUsageTextAndCodeTwo)
     }
     // Nothing was created on the way.
     EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST(CommandLine, TheReportOrderReachesTheReportWithItsTwoWords)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("libros.sqlite");
+    ASSERT_EQ(Cli::run({"init", "--sqlite", file}).code, 0);
+    const Cli r = Cli::run({"report", "balance-prueba", "--sqlite", file, "--company", "E01",
+                            "--month", "3", "--year", "2025", "--csv", dir.filePath("b.csv")});
+    EXPECT_TRUE(r.err.contains("No existe la empresa E01")) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains("Uso:")) << r.err.toStdString();
 }
 
 TEST(CommandLine, HelpIsTheUsageTextInSpanish)
