@@ -3,6 +3,7 @@
 #include "platform/Db.h"
 #include "schema/BalanceStore.h"
 #include "vouchers/VoucherPosting.h"
+#include "vouchers/entry/LineTax.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -108,11 +109,12 @@ DemoJournal::Retention DemoJournal::incomeTaxRetention(const QString &account, c
         return {};
     const bool natural = p->second.natural;
     const Concept &k = c->second;
-    // The taxed share of the amount at the concept's rate, less the amount subtracted.
-    const Money taxed = base.percent(natural ? k.baseNatural : k.baseLegal);
-    const Money tax = (taxed.percent(natural ? k.rateNatural : k.rateLegal) -
-                       (natural ? k.deductionNatural : k.deductionLegal))
-                          .roundedToCents();
+    // The same rule as a retention line typed in voucher entry.
+    const RetentionTerms terms{natural ? k.baseNatural : k.baseLegal,
+                               natural ? k.deductionNatural : k.deductionLegal,
+                               natural ? k.rateNatural : k.rateLegal,
+                               natural ? k.accountNatural : k.accountLegal};
+    const Money tax = LineTax::retention(base, terms, false, {});
     if (tax.isNegative() || tax.isZero())
         return {};
     return {tax, a.retentionConcept, natural ? k.accountNatural : k.accountLegal};
