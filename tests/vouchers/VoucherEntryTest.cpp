@@ -353,6 +353,42 @@ TEST_F(VoucherEntryTest, DiscardEmptiesTheAreaAndGivesATakenOutVoucherBack)
     EXPECT_TRUE(e->rows().empty());
 }
 
+TEST_F(VoucherEntryTest, ExchangeRateLinesAndTheOutflowListsKeepWhatTheDialogsChose)
+{
+    account("112005001", "BANCO EN DIVISAS", "AjustDifCambio");
+    exec("INSERT INTO TRM (Ano, Mes, Valor) VALUES (2026, 6, ?)",
+         {Rate::fromMillionths(36500000).toSql()});
+    auto e = openEditor("002");
+    typeLine(*e, "112005001", "0", "3650.00");
+    ASSERT_TRUE(e->needsRate());
+    EXPECT_EQ(e->proposedRate(), Rate::fromMillionths(36500000));
+    e->line().trm = e->proposedRate();
+    e->line().foreign = amount("100.00");
+    ASSERT_TRUE(e->save().written) << prompter.lastText().toStdString();
+    const auto row = db().rows("SELECT TRM, DebitoUS, CreditoUS FROM REGISTRO").front();
+    EXPECT_EQ(Rate::fromSql(row.value(0)), Rate::fromMillionths(36500000));
+    EXPECT_EQ(Money::fromSql(row.value(1)), Money());
+    EXPECT_EQ(Money::fromSql(row.value(2)), amount("100.00"));
+
+    // With the optional lists, a cash line of voucher type 2 must say where the money goes.
+    exec("CREATE TABLE TABLA_VALORES (IdTabla VARCHAR(10), Codigo VARCHAR(10), "
+         "Descripcion VARCHAR(50))");
+    exec("INSERT INTO TABLA_VALORES VALUES ('TIPO', '01', 'PAGO'), ('DESTINO', '7', 'NOMINA')");
+    account("111005001", "CAJA CHICA");
+    auto lists = openEditor("002");
+    ASSERT_TRUE(lists->valueLists());
+    EXPECT_EQ(lists->valueLists()->tipo.front(), std::make_pair(QString("1"), QString("PAGO")));
+    typeLine(*lists, "111005001", "10.00");
+    EXPECT_TRUE(lists->listsShown());
+    EXPECT_EQ(lists->save().error->message, EntryTexts::SelectOutflowType);
+    lists->line().outflowType = "1";
+    EXPECT_EQ(lists->save().error->message, EntryTexts::SelectDestination);
+    lists->line().destination = "7";
+    ASSERT_TRUE(lists->save().written);
+    EXPECT_EQ(cell("SELECT Documento2 || '/' || Documento3 FROM REGISTRO WHERE Cuenta = '111005001'"),
+              "1/7");
+}
+
 TEST_F(VoucherEntryTest, WritesNeedTheUsersRightsOnTheNode)
 {
     exec("DELETE FROM OPCIONESGRUPO WHERE Opcion IN (SELECT CodigoOpcion FROM OPCIONES "
