@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <optional>
 
 namespace VoucherRetrieval {
 
@@ -32,37 +33,28 @@ QVariantList voucherKey(const Voucher &v)
     return {v.company, v.headOffice, first, first.addMonths(1), v.type, v.number};
 }
 
-// Lines moved to another month keep their day where the month has it. Takes the first day
-// of the month and its number of days.
-QString movedDate(Db &db)
-{
-    return db.engine() == Engine::Postgres
-               ? QStringLiteral("(CAST(? AS DATE) + (LEAST(EXTRACT(DAY FROM M.Fecha), ?) - 1) "
-                                "* INTERVAL '1 day')::date")
-               : QStringLiteral("date(?, '+' || (MIN(CAST(strftime('%d', M.Fecha) AS INTEGER), "
-                                "?) - 1) || ' days')");
-}
-
-// Copies the voucher's lines into REGISTRO and the lines it generated into CONSOLIDACION.
-void bringBack(Db &db, const Voucher &v, const QString &user, bool keepNumber, int year, int month)
+// Copies the voucher's lines into REGISTRO and the lines it generated into CONSOLIDACION:
+// as they are for a voucher taken out (`copy` empty), or as a new voucher of the copy's type
+// and date.
+void bringBack(Db &db, const Voucher &v, const QString &user, const std::optional<CopyTarget> &copy)
 {
     const QVariantList key = voucherKey(v);
-    const QDate target(year, month, 1);
-    const int lastDay = target.daysInMonth();
-    const QString date = keepNumber ? QStringLiteral("M.Fecha") : movedDate(db);
-    const QVariantList dateValues =
-        keepNumber ? QVariantList{} : QVariantList{target, lastDay};
-    // A voucher taken out keeps its creator; a copy belongs to whoever copies it.
+    const QString date = copy ? QStringLiteral("?") : QStringLiteral("M.Fecha");
+    const QVariantList dateValue = copy ? QVariantList{copy->date} : QVariantList{};
+    // A voucher taken out keeps its type, number and creator; a copy is a new voucher of
+    // whoever copies it.
     db.exec(QStringLiteral("INSERT INTO REGISTRO (Empresa, Matriz, TipoComprobante, "
                            "NumeroComprobante, Usuario, UsuarioCreador, Fecha, %1) "
-                           "SELECT M.Empresa, M.Matriz, M.TipoComprobante, ?, ?, %4, %2, %3 "
+                           "SELECT M.Empresa, M.Matriz, %4, ?, ?, %5, %2, %3 "
                            "FROM MOVIMIENTO M WHERE M.Empresa = ? AND M.Matriz = ? "
                            "AND M.Fecha >= ? AND M.Fecha < ? AND M.TipoComprobante = ? "
                            "AND M.NumeroComprobante = ? AND M.Usuario <> '-' AND M.Linea <> 0")
                 .arg(Body, date, prefixed(QStringLiteral("M")),
-                     keepNumber ? QStringLiteral("M.Usuario") : QStringLiteral("?")),
-            QVariantList{keepNumber ? v.number : QStringLiteral(""), user} +
-                (keepNumber ? QVariantList{} : QVariantList{user}) + dateValues + key);
+                     copy ? QStringLiteral("?") : QStringLiteral("M.TipoComprobante"),
+                     copy ? QStringLiteral("?") : QStringLiteral("M.Usuario")),
+            (copy ? QVariantList{copy->type, QStringLiteral(""), user, user}
+                  : QVariantList{v.number, user}) +
+                dateValue + key);
     db.exec(QStringLiteral("INSERT INTO CONSOLIDACION (EmpresaC, MatrizC, Empresa, Matriz, "
                            "TipoComprobante, NumeroComprobante, Usuario, Fecha, LineaPertenece, "
                            "Tipo, %1) SELECT ?, ?, M.Empresa, M.Matriz, M.TipoComprobante, "
@@ -72,8 +64,8 @@ void bringBack(Db &db, const Voucher &v, const QString &user, bool keepNumber, i
                            "AND M.NumeroComprobanteConsolidacion = ? "
                            "AND (M.ValorDebito > 0 OR M.ValorCredito > 0) AND M.Usuario <> '-'")
                 .arg(Body, date, prefixed(QStringLiteral("M")),
-                     keepNumber ? QStringLiteral("M.NumeroComprobante") : QStringLiteral("''")),
-            QVariantList{v.company, v.headOffice, user} + dateValues + key);
+                     copy ? QStringLiteral("''") : QStringLiteral("M.NumeroComprobante")),
+            QVariantList{v.company, v.headOffice, user} + dateValue + key);
 }
 
 } // namespace
@@ -126,7 +118,7 @@ QString generatingCompany(Db &db, const Voucher &v)
 TakeOut takeOut(Db &db, const Voucher &v, const QString &user)
 {
     Transaction tx(db);
-    bringBack(db, v, user, true, v.year, v.month);
+    bringBack(db, v, user, std::nullopt);
     if (VoucherModification::AnularComprobante(db, v.company, v.headOffice, v.month, v.year,
                                                v.type, v.number) != 0)
         return TakeOut::Refused; // rolled back
@@ -140,10 +132,10 @@ TakeOut takeOut(Db &db, const Voucher &v, const QString &user)
     return TakeOut::Taken;
 }
 
-void copy(Db &db, const Voucher &v, const QString &user, int year, int month)
+void copy(Db &db, const Voucher &v, const QString &user, const CopyTarget &target)
 {
     Transaction tx(db);
-    bringBack(db, v, user, false, year, month);
+    bringBack(db, v, user, target);
     tx.commit();
 }
 

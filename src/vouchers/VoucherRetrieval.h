@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class Db;
@@ -46,8 +47,13 @@ enum class TakeOut { Taken, Refused };
 // generated into the consolidation area, the voucher marked out, the modification logged.
 TakeOut takeOut(Db &db, const Voucher &voucher, const QString &user);
 
-// One transaction: the lines, and the lines it generated, as a new voucher of the user dated
-// in `year`/`month` (same day, or the month's last).
-void copy(Db &db, const Voucher &voucher, const QString &user, int year, int month);
+// What a copy becomes: its voucher type and the date of every line.
+struct CopyTarget
+{
+    QString type;
+    QDate date;
+};
+// One transaction: the lines, and the lines it generated, as a new voucher of the user.
+void copy(Db &db, const Voucher &voucher, const QString &user, const CopyTarget &target);
 
 } // namespace VoucherRetrieval

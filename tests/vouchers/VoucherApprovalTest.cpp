@@ -17,6 +17,11 @@ Money amount(const char *text)
     return *Money::parseTyped(text);
 }
 
+struct FirstRow : CatalogPicker
+{
+    std::optional<int> pick(GridModel &) override { return 0; }
+};
+
 class VoucherApprovalTest : public EntryFixture
 {
 protected:
@@ -162,28 +167,88 @@ TEST_F(VoucherApprovalTest, LinesGeneratedForABranchMustBalanceAndArePostedLinke
     EXPECT_EQ(VoucherRetrieval::generatingCompany(db(), {"002", "001", 2026, 6, "010", "1"}), "001");
 }
 
-TEST_F(VoucherApprovalTest, ACopyIsANewVoucherOfTheWorkingMonthForItsCopier)
+TEST_F(VoucherApprovalTest, ACopyTakesTheChosenMonthsVoucherAsANewVoucherOfTheChosenTypeAndDay)
 {
+    FirstRow picker;
     enter("120.00", "120.00");
     exec("UPDATE REGISTRO SET Fecha = ?", {QDate(2026, 5, 31)});
     session.gMes = 5;
     prompter.answerYes();
     ASSERT_TRUE(approve().approved());
-    VoucherRetrieval::copy(db(), {"001", "001", 2026, 5, "001", "1"}, "ANA", 2026, 6);
-    const auto rows = db().rows("SELECT NumeroComprobante, Fecha, UsuarioCreador FROM REGISTRO");
+    session.gMes = 6;
+    LineEditor e(session, WorkArea::registro("ANA", "001", "001"), "mnu_registro");
+    ASSERT_TRUE(e.open());
+    EXPECT_FALSE(e.retrieve(LineEditor::Retrieval::Copy, picker, {5, "002", "31"}));
+    EXPECT_EQ(prompter.lastText(), " El dia debe ser entre 1 y 30!");
+    ASSERT_TRUE(e.retrieve(LineEditor::Retrieval::Copy, picker, {5, "002", "12"}));
+    const auto rows =
+        db().rows("SELECT NumeroComprobante, Fecha, UsuarioCreador, TipoComprobante FROM REGISTRO");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].value(0).toString(), "");
-    EXPECT_EQ(rows[0].value(1).toDate(), QDate(2026, 6, 30));
+    EXPECT_EQ(rows[0].value(1).toDate(), QDate(2026, 6, 12));
     EXPECT_EQ(rows[0].value(2).toString(), "ANA");
+    EXPECT_EQ(rows[0].value(3).toString(), "002");
+    EXPECT_EQ(e.voucherType().code, "002");
     EXPECT_EQ(posted(), 2); // the original stays
+}
+
+TEST_F(VoucherApprovalTest, VouchersGeneratedForABranchAreNeitherModifiedNorCopiedThere)
+{
+    FirstRow picker;
+    enter("300.00", "300.00", "130101001");
+    LineEditor branchSide(session, WorkArea::consolidacion("ANA", "001", "001", "002", "001"),
+                          "mnu_registro");
+    ASSERT_TRUE(branchSide.open());
+    typeLine(branchSide, "110101001", "0", "300.00");
+    ASSERT_TRUE(branchSide.save().written);
+    prompter.answerYes();
+    ASSERT_TRUE(approve().approved());
+
+    exec("UPDATE GRUPOS SET ModificarMovimiento = 1, TipoModificacion = 1 WHERE CodGrupo = 'CONTA'");
+    session.gEmpresa = "002";
+    LineEditor branch(session, WorkArea::registro("ANA", "002", "001"), "mnu_registro");
+    ASSERT_TRUE(branch.open());
+    EXPECT_FALSE(branch.retrieve(LineEditor::Retrieval::Modify, picker));
+    EXPECT_EQ(prompter.lastText(), VoucherRetrieval::GeneratedNotModifiable);
+    EXPECT_FALSE(branch.retrieve(LineEditor::Retrieval::Copy, picker, {6, "001", "1"}));
+    EXPECT_EQ(prompter.lastText(), VoucherRetrieval::GeneratedNotCopiable +
+                                       "\nDATOS DE EMPRESA CONSOLIDADORA:\nEMPRESA : 001\n"
+                                       "TIPO COMPROBANTE : 001\nNUMERO COMPROBANTE: 1");
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM REGISTRO").toInt(), 0);
+}
+
+TEST_F(VoucherApprovalTest, ABlockedMonthRefusesTheApprovalAndAModifiedVoucherStaysInItsMonth)
+{
+    // Voucher 1 of May and voucher 1 of June: approving June's again leaves May's alone.
+    session.gMes = 5;
+    enter("10.00", "10.00");
+    prompter.answerYes();
+    ASSERT_TRUE(approve().approved());
+    session.gMes = 6;
+    enter("20.00", "20.00");
+    prompter.answerYes();
+    ASSERT_TRUE(approve().approved());
+    ASSERT_EQ(VoucherRetrieval::takeOut(db(), june(), "ANA"), VoucherRetrieval::TakeOut::Taken);
+
+    exec(QString("UPDATE PERIODO SET %1 = 1 WHERE Ano = 2026").arg(PeriodMonths::Column(6)));
+    prompter.answerYes();
+    const auto refused = approve();
+    EXPECT_EQ(refused.status, Status::PeriodRefused);
+    EXPECT_EQ(prompter.lastText(), VoucherPosting::PeriodText);
+    EXPECT_EQ(areaRows(), 2);
+
+    exec(QString("UPDATE PERIODO SET %1 = 0 WHERE Ano = 2026").arg(PeriodMonths::Column(6)));
+    prompter.answerYes();
+    ASSERT_TRUE(approve().approved());
+    EXPECT_EQ(posted("NumeroComprobante = '1'"), 4);
+    EXPECT_EQ(Money::fromSql(cell("SELECT SUM(ValorDebito) FROM MOVIMIENTO WHERE Fecha < ?",
+                                  {QDate(2026, 6, 1)})),
+              amount("10.00"));
 }
 
 TEST_F(VoucherApprovalTest, SearchOffersTheMonthsVouchersToThoseAllowedToModifyThem)
 {
-    struct FirstRow : CatalogPicker
-    {
-        std::optional<int> pick(GridModel &) override { return 0; }
-    } picker;
+    FirstRow picker;
     enter("75.00", "75.00");
     prompter.answerYes();
     ASSERT_TRUE(approve().approved());

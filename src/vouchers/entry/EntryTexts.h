@@ -49,7 +49,7 @@ inline const QString TypeLocked = QStringLiteral(
 inline const QString Discard = QStringLiteral(
     "Desea descartar el comprobante ? Se eliminarán todas sus líneas del área de trabajo.");
 inline const QString AreaInUse = QStringLiteral(
-    "Tiene un comprobante en proceso: apruébelo o descártelo antes de buscar otro.");
+    "Tiene un comprobante en proceso. Apruébelo o descártelo antes de buscar otro.");
 inline const QString NoLineSelected = QStringLiteral("Seleccione una línea del comprobante.");
 
 inline const QString Missing = QStringLiteral("Falta: ");

@@ -397,7 +397,7 @@ ApprovalOutcome LineEditor::approve()
     return outcome;
 }
 
-bool LineEditor::retrieve(Retrieval how, CatalogPicker &picker)
+bool LineEditor::retrieve(Retrieval how, CatalogPicker &picker, const CopyRequest &copy)
 {
     Db &db = m_session.db();
     Prompter &prompt = m_session.prompt();
@@ -412,8 +412,23 @@ bool LineEditor::retrieve(Retrieval how, CatalogPicker &picker)
         prompt.warning(EntryTexts::AreaInUse);
         return false;
     }
+    const bool copying = how == Retrieval::Copy;
+    if (copying) {
+        const LineVoucherType type = EntryLookups::voucherType(db, copy.type);
+        if (!type.isSet() || !type.active) {
+            prompt.warning(type.isSet() ? EntryTexts::VoucherTypeInactive
+                                        : EntryTexts::SelectVoucherType);
+            return false;
+        }
+        if (!LineValidation::day(copy.day, m_year, m_month)) {
+            prompt.warning(EntryTexts::DayRange + QString::number(daysInMonth()) +
+                           QLatin1Char('!'));
+            return false;
+        }
+    }
     const bool ownOnly = VoucherRetrieval::ownVouchersOnly(db, user);
-    const QDate first(m_year, m_month, 1);
+    const QDate first(m_year, copying && copy.month >= 1 && copy.month <= 12 ? copy.month : m_month,
+                      1);
     QVariantList parameters{m_area.company(), m_area.headOffice(), first, first.addMonths(1)};
     if (ownOnly)
         parameters << user;
@@ -424,7 +439,8 @@ bool LineEditor::retrieve(Retrieval how, CatalogPicker &picker)
         if (!picked.picked())
             return false;
         const VoucherRetrieval::Voucher voucher{m_area.company(), m_area.headOffice(), m_year,
-                                                m_month, picked.element(1), picked.element(2)};
+                                                first.month(), picked.element(1),
+                                                picked.element(2)};
         if (picked.element(6) == QLatin1String("1")) {
             if (how == Retrieval::Modify)
                 prompt.warning(VoucherRetrieval::GeneratedNotModifiable);
@@ -443,7 +459,8 @@ bool LineEditor::retrieve(Retrieval how, CatalogPicker &picker)
                 return false;
             }
         } else {
-            VoucherRetrieval::copy(db, voucher, user, m_year, m_month);
+            const QDate date(m_year, m_month, *LineValidation::day(copy.day, m_year, m_month));
+            VoucherRetrieval::copy(db, voucher, user, {copy.type.trimmed(), date});
         }
     } catch (const DbError &e) {
         prompt.error(e.userText());

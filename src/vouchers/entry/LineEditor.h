@@ -14,6 +14,14 @@
 class CatalogPicker;
 struct Session;
 
+// What the copy dialog asks before a voucher is copied.
+struct VoucherCopyRequest
+{
+    int month = 0; // of the working year
+    QString type;
+    QString day; // as typed
+};
+
 // The line editor of a work area, without a window: the header, the line being typed and
 // what each field accepts, the ordered checks, the writes and the grid and totals read
 // back from the database after each of them. Messages and questions go through the
@@ -97,8 +105,11 @@ public:
     ApprovalOutcome approve();
     // "Buscar": a posted voucher of the working month picked through `picker`, taken out for
     // modification or copied as a new voucher into the (empty) work area.
+    // A copy takes the list of `month` of the working year and becomes a voucher of `type`
+    // with every line on `day` of the working month.
     enum class Retrieval { Modify, Copy };
-    bool retrieve(Retrieval how, CatalogPicker &picker);
+    using CopyRequest = VoucherCopyRequest;
+    bool retrieve(Retrieval how, CatalogPicker &picker, const CopyRequest &copy = {});
 
 private:
     bool allowed(const QString &operation) const;

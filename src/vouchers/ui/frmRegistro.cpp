@@ -12,6 +12,7 @@
 #include "vouchers/entry/EntryTexts.h"
 #include "vouchers/ui/frmActivoFijo.h"
 #include "vouchers/ui/frmAjusteDifCambio.h"
+#include "vouchers/ui/frmCopiarComprobante.h"
 
 #include <QComboBox>
 #include <QCursor>
@@ -527,8 +528,22 @@ void frmRegistro::onBuscar()
 
 void frmRegistro::retrieve(LineEditor::Retrieval how)
 {
+    VoucherCopyRequest copy;
+    if (how == LineEditor::Retrieval::Copy) {
+        if (m_copyDialog) {
+            const auto asked = m_copyDialog();
+            if (!asked)
+                return;
+            copy = *asked;
+        } else {
+            frmCopiarComprobante dialog(session(), this);
+            if (dialog.exec() != QDialog::Accepted)
+                return;
+            copy = dialog.request();
+        }
+    }
     CatalogWindowPicker window(session().prompt(), this);
-    if (m_editor.retrieve(how, m_picker ? *m_picker : window)) {
+    if (m_editor.retrieve(how, m_picker ? *m_picker : window, copy)) {
         showModel();
         showLine();
     }

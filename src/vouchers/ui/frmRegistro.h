@@ -34,6 +34,8 @@ public:
     using AssetDialog = std::function<std::optional<AssetData>(const AssetData &proposal)>;
     using RateDialog = std::function<std::optional<std::pair<Rate, Money>>(Rate, Money)>;
     using PartyDialog = std::function<QString(const QString &code)>;
+    using CopyDialog = std::function<std::optional<VoucherCopyRequest>()>;
+    void setCopyDialog(CopyDialog dialog) { m_copyDialog = std::move(dialog); }
     void setAssetDialog(AssetDialog dialog) { m_assetDialog = std::move(dialog); }
     void setRateDialog(RateDialog dialog) { m_rateDialog = std::move(dialog); }
     void setPartyDialog(PartyDialog dialog) { m_partyDialog = std::move(dialog); }
@@ -104,4 +106,5 @@ private:
     AssetDialog m_assetDialog;
     RateDialog m_rateDialog;
     PartyDialog m_partyDialog;
+    CopyDialog m_copyDialog;
 };
