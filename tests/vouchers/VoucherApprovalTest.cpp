@@ -3,6 +3,12 @@
 #include "vouchers/entry/EntryTexts.h"
 
 #include "vouchers/VoucherPosting.h"
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <numeric>
+#include <thread>
 #include "common/grid/CatalogPicker.h"
 #include "common/grid/CatalogService.h"
 #include "common/OptionRights.h"
@@ -272,6 +278,77 @@ TEST_F(VoucherApprovalTest, SearchOffersTheMonthsVouchersToThoseAllowedToModifyT
     EXPECT_EQ(luis.rows().size(), 2u);
     EXPECT_FALSE(luis.retrieve(LineEditor::Retrieval::Copy, picker));
     EXPECT_EQ(prompter.lastText(), EntryTexts::AreaInUse);
+}
+
+} // namespace
+
+namespace {
+
+// Four workstations approving fifty vouchers each, of the same type and month.
+TEST_F(VoucherApprovalTest, FourStationsApprovingAtOnceGetEveryNumberOnce)
+{
+    constexpr int Stations = 4;
+    constexpr int Vouchers = 50;
+    for (int s = 0; s < Stations; ++s)
+        Fixtures::addUser(db(), QString("U%1").arg(s), "x", {"CONTA"});
+    std::atomic<bool> go = false;
+    std::mutex lock;
+    QStringList errors;
+    std::vector<std::thread> threads;
+    for (int s = 0; s < Stations; ++s)
+        threads.emplace_back([&, s] {
+            try {
+                auto own = data.openAnother();
+                ScriptedPrompter answers;
+                Session station = session;
+                station.gConexion = own.get();
+                station.prompter = &answers;
+                station.gUsuario = QString("U%1").arg(s);
+                LineEditor e(station, WorkArea::registro(station.gUsuario, "001", "001"),
+                             "mnu_registro");
+                if (!e.open())
+                    throw std::runtime_error("not opened");
+                while (!go)
+                    std::this_thread::yield();
+                for (int v = 0; v < Vouchers; ++v) {
+                    e.setVoucherType("001");
+                    e.setDay("10");
+                    for (const char *account : {"110101001", "240816"}) {
+                        e.startNew();
+                        e.setAccount(account);
+                        const bool debit = account[0] == '1';
+                        e.line().debit = debit ? Money::fromUnits(v + 1) : Money();
+                        e.line().credit = debit ? Money() : Money::fromUnits(v + 1);
+                        if (!e.save().written)
+                            throw std::runtime_error(answers.lastText().toStdString());
+                        e.cancel();
+                    }
+                    answers.answerYes();
+                    if (!e.approve().approved())
+                        throw std::runtime_error(answers.lastText().toStdString());
+                }
+            } catch (const std::exception &ex) {
+                std::lock_guard guard(lock);
+                errors << QString::fromStdString(ex.what());
+            }
+        });
+    go = true;
+    for (auto &t : threads)
+        t.join();
+    ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    std::vector<int> numbers;
+    for (const QSqlRecord &r : db().rows("SELECT NumeroComprobante, SUM(ValorDebito), "
+                                         "SUM(ValorCredito), COUNT(*) FROM MOVIMIENTO "
+                                         "GROUP BY NumeroComprobante")) {
+        numbers.push_back(r.value(0).toInt());
+        EXPECT_EQ(Money::fromSql(r.value(1)), Money::fromSql(r.value(2)));
+        EXPECT_EQ(r.value(3).toInt(), 2);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    std::vector<int> expected(Stations * Vouchers);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(numbers, expected);
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM REGISTRO").toInt(), 0);
 }
 
 } // namespace
