@@ -2,6 +2,7 @@
 #include "app/cli/BalanceCommands.h"
 
 #include "app/cli/ReportCommand.h"
+#include "app/cli/VoucherImportCommand.h"
 #include "demo/DemoCompany.h"
 #include "platform/DataFolder.h"
 #include "platform/Db.h"
@@ -213,6 +214,7 @@ QString Usage()
         "  balances rebuild  reconstruye los saldos a partir de los movimientos, en una sola\n"
         "           transacción\n"
         "%1"
+        "%2"
         "\n"
         "Base de datos (una sola de estas formas; sin ninguna, la configuración de esta\n"
         "estación, srvsql.txt de la carpeta de datos):\n"
@@ -230,7 +232,7 @@ QString Usage()
         "                       reconstruye si ya lo es (valdoria-demo.sqlite en la carpeta\n"
         "                       de datos si no se indica otra)\n"
         "  -h, --help           muestra esta ayuda\n");
-    return text.arg(ReportCommand::Usage);
+    return text.arg(ReportCommand::Usage, VoucherImportCommand::Usage);
 }
 
 namespace {
@@ -347,6 +349,7 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
         {"demo", {}},
     });
     p.addOptions(ReportCommand::options());
+    p.addOptions(VoucherImportCommand::options());
     try {
         if (!p.parse(QStringList{QStringLiteral("valdoria-cli")} + arguments))
             throw UsageError{parserError(p)};
@@ -358,13 +361,20 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
         if (args.isEmpty())
             throw UsageError{QStringLiteral("Falta la orden.")};
         const QString command = args.first();
-        const QStringList commands{"init", "migrate", "info", "balances", ReportCommand::Command};
+        const QStringList commands{"init",
+                                   "migrate",
+                                   "info",
+                                   "balances",
+                                   ReportCommand::Command,
+                                   VoucherImportCommand::Command};
         if (!commands.contains(command))
             throw UsageError{QStringLiteral("Orden desconocida: %1").arg(command)};
         // "balances" takes what to do with the store; every other command stands alone.
-        // "report" reads its own words.
+        // "report" reads its own words; "vouchers import" takes the file.
+        const bool vouchers = command == VoucherImportCommand::Command;
         const int words = command == QLatin1String("balances") ? 2
                           : command == ReportCommand::Command  ? int(args.size())
+                          : vouchers                           ? 3
                                                                : 1;
         if (args.size() > words)
             throw UsageError{
@@ -373,6 +383,22 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
         if (command == QLatin1String("balances") && action != QLatin1String("verify") &&
             action != QLatin1String("rebuild"))
             throw UsageError{QStringLiteral("balances lleva verify o rebuild.")};
+        if (vouchers && action != VoucherImportCommand::Action)
+            throw UsageError{QStringLiteral("vouchers lleva import.")};
+        if (vouchers && args.size() < 3)
+            throw UsageError{QStringLiteral("Falta el archivo a importar.")};
+        if (vouchers && p.value("company").trimmed().isEmpty())
+            throw UsageError{QStringLiteral("Falta --company: la empresa de los comprobantes.")};
+        if (p.isSet("user") && !vouchers)
+            throw UsageError{QStringLiteral("--user solo se usa con vouchers import.")};
+        if (vouchers) {
+            for (const QCommandLineOption &option : ReportCommand::options()) {
+                const QString name = option.names().first();
+                if (name != QLatin1String("company") && p.isSet(name))
+                    throw UsageError{
+                        QStringLiteral("--%1 no se usa con vouchers import.").arg(name)};
+            }
+        }
 
         const bool sqlite = p.isSet("sqlite");
         const bool config = p.isSet("config");
@@ -411,6 +437,17 @@ int Run(const QStringList &arguments, const std::function<std::optional<QString>
             return Migrate(settings, out, err);
         if (command == ReportCommand::Command)
             return ReportCommand::Run(settings, p, out, err);
+        if (vouchers) {
+            if (missingSqliteFile(settings, err, "."))
+                return Refused;
+            const QString user = p.isSet("user") ? p.value("user").trimmed().toUpper()
+                                                 : VoucherImportCommand::defaultUser();
+            if (user.isEmpty())
+                throw UsageError{QStringLiteral("Indique con --user el usuario que registra "
+                                                "los comprobantes.")};
+            return VoucherImportCommand::Run(settings, p.value("company").trimmed(), user,
+                                             args.value(2), out, err);
+        }
         if (command == QLatin1String("balances")) {
             if (missingSqliteFile(settings, err, "."))
                 return Refused;

@@ -63,6 +63,15 @@ TEST(CommandLine, WrongUseIsRefusedWithTheUsageTextAndCodeTwo)
         {{"info", "--pg-host", "db", "--pg-sslmode", "siempre"}, "Modo de cifrado desconocido"},
         {{"info", "--demo"}, "--demo solo se usa con init."},
         {{"balances", "--sqlite", file}, "balances lleva verify o rebuild."},
+        {{"vouchers", "--sqlite", file}, "vouchers lleva import."},
+        {{"vouchers", "export", "--sqlite", file}, "vouchers lleva import."},
+        {{"vouchers", "import", "--company", "001", "--sqlite", file}, "Falta el archivo"},
+        {{"vouchers", "import", "--sqlite", file, "c.csv"}, "Falta --company"},
+        {{"vouchers", "import", "--company", "001", "--sqlite", file, "a.csv", "b.csv"},
+         "Sobra: b.csv"},
+        {{"vouchers", "import", "--company", "001", "--month", "3", "--sqlite", file, "c.csv"},
+         "--month no se usa con vouchers import."},
+        {{"info", "--user", "ANA", "--sqlite", file}, "--user solo se usa con vouchers import."},
     };
     for (const auto &c : cases) {
         const Cli r = Cli::run(c.arguments);
