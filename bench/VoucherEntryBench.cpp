@@ -153,6 +153,43 @@ void reloadArea(benchmark::State &state, std::unique_ptr<Db> db)
     }
 }
 
+// Approval of a 20-line voucher (ten cost-centre lines of three rows is too many: ten lines
+// on the bank and ten on the expense without cost centres, as a typical payment voucher).
+void approveVouchers(benchmark::State &state, std::unique_ptr<Db> db)
+{
+    if (!db)
+        return;
+    Bench b(std::move(db));
+    b.db->exec("UPDATE CUENTACONTABLE SET Centrodecosto = 0");
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.editor->setVoucherType("B01");
+        b.editor->setDay("15");
+        for (int i = 0; i < 20; ++i) {
+            b.editor->startNew();
+            b.editor->setAccount(i % 2 ? "110101001" : "610101001");
+            b.editor->line().debit = i % 2 ? Money() : Money::fromCents(100000 + i);
+            b.editor->line().credit = i % 2 ? Money::fromCents(100000 + i - 1) : Money();
+            b.editor->save();
+            b.editor->cancel();
+        }
+        state.ResumeTiming();
+        if (!b.editor->approve().approved()) {
+            state.SkipWithError("the voucher was not approved");
+            return;
+        }
+    }
+}
+
+void BM_ApproveSqlite(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    approveVouchers(state, sqlite(dir));
+}
+void BM_ApprovePostgres(benchmark::State &state) { approveVouchers(state, postgres(state)); }
+BENCHMARK(BM_ApproveSqlite)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_ApprovePostgres)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
 void BM_SaveLineSqlite(benchmark::State &state)
 {
     QTemporaryDir dir;

@@ -20,6 +20,12 @@ QString placeholderWhenEmpty(const QString &code)
     return trimmed.isEmpty() ? QStringLiteral("*") : trimmed;
 }
 
+// Empty text is stored as '', never as null.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value.trimmed();
+}
+
 QVariant dateOrNull(QDate date)
 {
     return date.isValid() ? QVariant(date) : QVariant(QMetaType(QMetaType::QDate));
@@ -117,14 +123,14 @@ void VoucherPosting::writeLines(const VoucherToPost &voucher, const QString &num
                         l.cuenta.trimmed(),
                         l.fecha,
                         placeholderWhenEmpty(l.tipoDocumento),
-                        l.documento.trimmed(),
-                        l.documento2.trimmed(),
-                        l.documento3.trimmed(),
+                        text(l.documento),
+                        text(l.documento2),
+                        text(l.documento3),
                         placeholderWhenEmpty(l.tercero),
                         placeholderWhenEmpty(l.centroCosto),
                         l.valorDebito.toSql(),
                         l.valorCredito.toSql(),
-                        l.descripcion,
+                        text(l.descripcion),
                         l.grupoLinea > 0 ? l.grupoLinea : lineNumber,
                         placeholderWhenEmpty(l.serial),
                         l.tipoMovActivo,
@@ -140,7 +146,7 @@ void VoucherPosting::writeLines(const VoucherToPost &voucher, const QString &num
                         0,
                         0,
                         0,
-                        l.conceptoRetencion.trimmed(),
+                        text(l.conceptoRetencion),
                         dateOrNull(l.fechaDoc)});
     }
 }

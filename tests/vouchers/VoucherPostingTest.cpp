@@ -78,6 +78,10 @@ TEST_F(VoucherPostingTest, ABalancedVoucherIsNumberedWrittenAndLogged)
     VoucherPosting posting(db());
     const auto first = posting.post(voucher(QDate(2026, 3, 2), "1000.00", "1000.00"));
     ASSERT_TRUE(first.posted()) << first.message().toStdString();
+    // Empty texts are stored empty, never null: lists compare them with ''.
+    EXPECT_EQ(db().scalar("SELECT COUNT(*) FROM MOVIMIENTO WHERE Documento IS NULL OR "
+                          "Descripcion IS NULL OR ConceptoRetencion IS NULL").toInt(),
+              0);
     EXPECT_EQ(first.number, "1");
     EXPECT_EQ(posting.post(voucher(QDate(2026, 3, 9), "5", "5")).number, "2");
     const auto rows = db().rows("SELECT Linea, Usuario, Tercero, CentroCosto, GrupoLinea "
