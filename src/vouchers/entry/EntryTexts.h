@@ -52,6 +52,11 @@ inline const QString AreaInUse = QStringLiteral(
     "Tiene un comprobante en proceso. Apruébelo o descártelo antes de buscar otro.");
 inline const QString NoLineSelected = QStringLiteral("Seleccione una línea del comprobante.");
 
+inline const QString NoConsolidationTypeMarked =
+    QStringLiteral("No existe comprobante marcado como consolidación!");
+inline const QString NoConsolidationType = QStringLiteral("No existe comprobante de consolidación!");
+inline const QString EmptyChoice = QStringLiteral("¡Campo no debe estar vacio!");
+
 inline const QString Missing = QStringLiteral("Falta: ");
 inline const QString OnCredit = QStringLiteral(" en Crédito");
 inline const QString OnDebit = QStringLiteral(" en Débito");

@@ -35,7 +35,19 @@ bool LineEditor::open()
         return false;
     }
     reload();
+    if (consolidating() && m_rows.empty()) {
+        // Generated lines take the voucher type marked for consolidation.
+        m_type = EntryLookups::voucherType(db, EntryLookups::consolidationVoucherType(db));
+        m_header.type = m_type.code;
+        if (!m_type.isSet())
+            m_session.prompt().warning(EntryTexts::NoConsolidationTypeMarked);
+    }
     return true;
+}
+
+bool LineEditor::consolidating() const
+{
+    return m_area.table() == WorkArea::Table::Consolidacion;
 }
 
 void LineEditor::reload()
@@ -72,7 +84,7 @@ bool LineEditor::allowed(const QString &operation) const
 
 bool LineEditor::setVoucherType(const QString &code)
 {
-    if (headerLocked() && code.trimmed() != m_type.code) {
+    if ((headerLocked() || consolidating()) && code.trimmed() != m_type.code) {
         m_session.prompt().warning(EntryTexts::TypeLocked);
         return false;
     }
@@ -287,6 +299,11 @@ LineEditor::SaveOutcome LineEditor::save()
     if (m_mode == Mode::Browse || !allowed(QStringLiteral("Guardar")))
         return outcome;
     m_line.dayText = m_mode == Mode::Modify ? m_line.dayText : m_day;
+    if (consolidating() && !m_type.isSet()) {
+        m_session.prompt().warning(EntryTexts::NoConsolidationType);
+        outcome.error = FieldError{EntryField::VoucherType, EntryTexts::NoConsolidationType};
+        return outcome;
+    }
     if (auto error = LineValidation::check(m_line, m_type, m_year, m_month, listsShown())) {
         m_session.prompt().warning(error->message);
         outcome.error = error;

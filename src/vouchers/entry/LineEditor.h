@@ -43,6 +43,8 @@ public:
 
     Mode mode() const { return m_mode; }
     const WorkArea &area() const { return m_area; }
+    // Editing the lines a voucher generates for another company.
+    bool consolidating() const;
     const std::vector<WorkAreaRow> &rows() const { return m_rows; }
     const EntryTotals &totals() const { return m_totals; }
     const LineVoucherType &voucherType() const { return m_type; }

@@ -238,7 +238,7 @@ void LineWriter::insertRow(const EntryLine &line, const VoucherHeader &header, i
         values << (header.creator.isEmpty() ? m_area.user() : header.creator);
     } else {
         columns << QStringLiteral("LineaPertenece") << QStringLiteral("Tipo");
-        values << 0 << 0;
+        values << m_area.originLine() << 0;
     }
     QStringList marks;
     for (int i = 0; i < columns.size(); ++i)

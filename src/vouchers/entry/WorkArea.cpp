@@ -28,7 +28,7 @@ WorkArea WorkArea::registro(const QString &user, const QString &company, const Q
 WorkArea WorkArea::consolidacion(const QString &user, const QString &enteringCompany,
                                  const QString &enteringHeadOffice,
                                  const QString &receivingCompany,
-                                 const QString &receivingHeadOffice)
+                                 const QString &receivingHeadOffice, int originLine)
 {
     WorkArea a;
     a.m_table = Table::Consolidacion;
@@ -37,6 +37,7 @@ WorkArea WorkArea::consolidacion(const QString &user, const QString &enteringCom
     a.m_headOffice = receivingHeadOffice;
     a.m_enteringCompany = enteringCompany;
     a.m_enteringHeadOffice = enteringHeadOffice;
+    a.m_originLine = originLine;
     return a;
 }
 

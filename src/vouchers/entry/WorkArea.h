@@ -20,11 +20,12 @@ public:
 
     static WorkArea registro(const QString &user, const QString &company,
                              const QString &headOffice);
-    // Lines that `enteringCompany` generates for `receivingCompany`.
+    // Lines that `enteringCompany` generates for `receivingCompany`; lines written here
+    // belong to the originating voucher's line group `originLine` (LineaPertenece).
     static WorkArea consolidacion(const QString &user, const QString &enteringCompany,
                                   const QString &enteringHeadOffice,
                                   const QString &receivingCompany,
-                                  const QString &receivingHeadOffice);
+                                  const QString &receivingHeadOffice, int originLine = 0);
 
     Table table() const { return m_table; }
     QString tableName() const;
@@ -35,6 +36,7 @@ public:
     // The company that entered them (EmpresaC, MatrizC); the same company for REGISTRO.
     const QString &enteringCompany() const { return m_enteringCompany; }
     const QString &enteringHeadOffice() const { return m_enteringHeadOffice; }
+    int originLine() const { return m_originLine; }
 
     // "R.Usuario = ? AND R.Empresa = ? AND R.Matriz = ?" (plus EmpresaC, MatrizC) and its
     // values; an empty alias leaves the columns unqualified.
@@ -54,4 +56,5 @@ public:
 private:
     Table m_table = Table::Registro;
     QString m_user, m_company, m_headOffice, m_enteringCompany, m_enteringHeadOffice;
+    int m_originLine = 0;
 };

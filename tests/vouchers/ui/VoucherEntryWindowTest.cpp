@@ -51,35 +51,35 @@ TEST_F(VoucherEntryWindow, ALineTypedAtTheKeyboardIsWrittenAndTheDifferenceShown
     type(w->txtTipoComprobante, "001");
     QTest::keyClicks(w->txtDia, "15");
     w->ToolbarAction("Nuevo");
-    EXPECT_EQ(w->lblLinea->text(), "1");
-    EXPECT_FALSE(w->sprRegistro->isEnabled());
+    EXPECT_EQ(w->panel->lblLinea->text(), "1");
+    EXPECT_FALSE(w->panel->sprRegistro->isEnabled());
     EXPECT_FALSE(w->button("Aprobar")->isEnabled());
-    type(w->txtCuenta, "610101001");
-    EXPECT_EQ(w->txtCuenta->lblNombre->text(), "SUELDOS");
-    EXPECT_FALSE(w->txtTercero->isEnabled());
-    w->txtDescripcion->setFocus();
-    QTest::keyClicks(w->txtDescripcion, "NOMINA QUINCENA");
-    amount(w->txtDebito, "1250" + QLocale().decimalPoint() + "5");
+    type(w->panel->txtCuenta, "610101001");
+    EXPECT_EQ(w->panel->txtCuenta->lblNombre->text(), "SUELDOS");
+    EXPECT_FALSE(w->panel->txtTercero->isEnabled());
+    w->panel->txtDescripcion->setFocus();
+    QTest::keyClicks(w->panel->txtDescripcion, "NOMINA QUINCENA");
+    amount(w->panel->txtDebito, "1250" + QLocale().decimalPoint() + "5");
     SaveScreenshot(w.get(), "frmRegistro-linea");
     // Alt+G from inside a field saves the line.
     QTest::keyClick(w.get(), Qt::Key_G, Qt::AltModifier);
     QApplication::processEvents();
-    ASSERT_EQ(w->sprRegistro->rowCount(), 3) << prompter.lastText().toStdString();
-    EXPECT_EQ(w->lblTotalDebito->text(), w->editor().totals().debit.format(QLocale()));
-    EXPECT_EQ(w->lblDiferencia->text(), "Falta: " + Money::fromThousandths(1250500).format(QLocale()) +
+    ASSERT_EQ(w->panel->sprRegistro->rowCount(), 3) << prompter.lastText().toStdString();
+    EXPECT_EQ(w->panel->lblTotalDebito->text(), w->editor().totals().debit.format(QLocale()));
+    EXPECT_EQ(w->panel->lblDiferencia->text(), "Falta: " + Money::fromThousandths(1250500).format(QLocale()) +
                                             " en Crédito");
     // Still entering: the next line proposes what is missing.
-    EXPECT_EQ(w->lblLinea->text(), "4");
-    EXPECT_EQ(w->txtCredito->money(), Money::fromThousandths(1250500));
-    EXPECT_EQ(w->txtDescripcion->text(), "NOMINA QUINCENA");
+    EXPECT_EQ(w->panel->lblLinea->text(), "4");
+    EXPECT_EQ(w->panel->txtCredito->money(), Money::fromThousandths(1250500));
+    EXPECT_EQ(w->panel->txtDescripcion->text(), "NOMINA QUINCENA");
     SaveScreenshot(w.get(), "frmRegistro-diferencia");
 
-    type(w->txtCuenta, "110101001");
+    type(w->panel->txtCuenta, "110101001");
     w->ToolbarAction("Guardar");
     w->ToolbarAction("Cancelar");
-    EXPECT_EQ(w->lblDiferencia->text(), "");
+    EXPECT_EQ(w->panel->lblDiferencia->text(), "");
     EXPECT_TRUE(w->button("Aprobar")->isEnabled());
-    EXPECT_TRUE(w->sprRegistro->isEnabled());
+    EXPECT_TRUE(w->panel->sprRegistro->isEnabled());
     EXPECT_FALSE(w->txtTipoComprobante->txtCodigo->isReadOnly() == false);
     SaveScreenshot(w.get(), "frmRegistro-consulta");
 }
@@ -90,16 +90,16 @@ TEST_F(VoucherEntryWindow, AFailingCheckReturnsToItsFieldAndKeepsWhatWasTyped)
     type(w->txtTipoComprobante, "001");
     QTest::keyClicks(w->txtDia, "31");
     w->ToolbarAction("Nuevo");
-    type(w->txtCuenta, "610201001");
-    amount(w->txtDebito, "100");
+    type(w->panel->txtCuenta, "610201001");
+    amount(w->panel->txtDebito, "100");
     w->ToolbarAction("Guardar");
     EXPECT_EQ(prompter.lastText(), " El dia debe ser entre 1 y 30!");
     EXPECT_TRUE(w->txtDia->hasFocus());
     w->txtDia->setText("30");
     w->ToolbarAction("Guardar");
     EXPECT_EQ(prompter.lastText(), EntryTexts::SelectParty);
-    EXPECT_TRUE(w->txtTercero->txtCodigo->hasFocus());
-    EXPECT_EQ(w->txtDebito->money(), Money::fromUnits(100));
+    EXPECT_TRUE(w->panel->txtTercero->txtCodigo->hasFocus());
+    EXPECT_EQ(w->panel->txtDebito->money(), Money::fromUnits(100));
     EXPECT_EQ(areaRows(), 0);
 }
 
@@ -107,7 +107,7 @@ TEST_F(VoucherEntryWindow, AFixedAssetAccountAsksForTheAssetAndModifyReloadsTheL
 {
     int asked = 0;
     auto w = open();
-    w->setAssetDialog([&](const AssetData &) {
+    w->panel->setAssetDialog([&](const AssetData &) {
         ++asked;
         return std::optional<AssetData>(AssetData{"EQ-9", "SERVIDOR", "HP", "DL", 60,
                                                   QDate(2026, 6, 3), QDate(2026, 7, 1), 1,
@@ -116,16 +116,16 @@ TEST_F(VoucherEntryWindow, AFixedAssetAccountAsksForTheAssetAndModifyReloadsTheL
     type(w->txtTipoComprobante, "002");
     QTest::keyClicks(w->txtDia, "3");
     w->ToolbarAction("Nuevo");
-    type(w->txtCuenta, "120101001");
+    type(w->panel->txtCuenta, "120101001");
     EXPECT_EQ(asked, 1);
-    amount(w->txtDebito, "9000");
+    amount(w->panel->txtDebito, "9000");
     w->ToolbarAction("Guardar");
     w->ToolbarAction("Cancelar");
     EXPECT_EQ(cell("SELECT Descripcion FROM ACTIVOFIJO WHERE Serial = 'EQ-9'"), "SERVIDOR");
-    w->sprRegistro->selectRow(0);
+    w->panel->sprRegistro->selectRow(0);
     w->ToolbarAction("Modificar");
-    EXPECT_EQ(w->txtDebito->money(), Money::fromUnits(9000));
-    EXPECT_TRUE(w->txtCuenta->txtCodigo->isReadOnly());
+    EXPECT_EQ(w->panel->txtDebito->money(), Money::fromUnits(9000));
+    EXPECT_TRUE(w->panel->txtCuenta->txtCodigo->isReadOnly());
     EXPECT_TRUE(w->txtTipoComprobante->txtCodigo->isReadOnly());
 }
 
