@@ -199,6 +199,17 @@ std::optional<std::pair<QString, QString>> receivableOwner(Db &db, const QString
                           rows.front().value(1).toString().trimmed());
 }
 
+std::vector<std::pair<QString, QString>> branches(Db &db, const QString &headOffice)
+{
+    std::vector<std::pair<QString, QString>> result;
+    QSqlQuery q = db.run(QStringLiteral("SELECT Codigo, Nombre FROM EMPRESA WHERE CodigoMatriz = ? "
+                                        "AND Tipo = 0 ORDER BY Nombre"),
+                         {headOffice});
+    while (q.next())
+        result.emplace_back(q.value(0).toString().trimmed(), q.value(1).toString());
+    return result;
+}
+
 QString consolidationVoucherType(Db &db)
 {
     return db

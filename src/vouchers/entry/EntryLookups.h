@@ -35,6 +35,8 @@ RetentionTerms retentionTerms(Db &db, const QString &conceptCode, int tipoPerson
 // other than the entering company; nullopt when none.
 std::optional<std::pair<QString, QString>> receivableOwner(Db &db, const QString &account,
                                                            const QString &enteringCompany);
+// The branches of a head office (code, name), by name.
+std::vector<std::pair<QString, QString>> branches(Db &db, const QString &headOffice);
 // The voucher type marked for consolidation; empty when none.
 QString consolidationVoucherType(Db &db);
 
