@@ -44,8 +44,8 @@ TEST_F(PendingVouchersTest, EveryVoucherHeldInAWorkAreaIsListedOnce)
 
 TEST_F(PendingVouchersTest, TheMessageShowsTheVoucherOneValueALine)
 {
-    const PendingVoucher v{"E02",  "Alfa Valencia", "001", "7", "LUIS", "Luis Mora",
-                           QDate(2026, 3, 7)};
+    const PendingVoucher v{"E02",       "Alfa Valencia",  "001", "7", "LUIS",
+                           "Luis Mora", QDate(2026, 3, 7)};
     EXPECT_EQ(PendingVouchers::message(v), "Empresa            :  E02\n"
                                            "Nombre             : Alfa Valencia\n"
                                            "Comprobante    : 001\n"

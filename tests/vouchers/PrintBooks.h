@@ -91,10 +91,11 @@ public:
                   "Tercero, CentroCosto, ValorDebito, ValorCredito, Descripcion, GrupoLinea, "
                   "ConceptoRetencion, Fechadoc) VALUES (?, 'E01', '001', ?, ?, ?, ?, ?, ?, ?, ?, "
                   "?, ?, ?, ?, ?, ?, ?, ?)",
-                  {company, number.isEmpty() ? QStringLiteral("") : number, user, user, line, l.account, QDate(2026, 3, l.day),
-                   l.documentType, l.document, l.party, l.costCentre,
-                   Money::fromCents(l.debitCents).toSql(), Money::fromCents(l.creditCents).toSql(),
-                   l.description, line, l.retentionConcept, QDate(2026, 3, l.day - 1)});
+                  {company, number.isEmpty() ? QStringLiteral("") : number, user, user, line,
+                   l.account, QDate(2026, 3, l.day), l.documentType, l.document, l.party,
+                   l.costCentre, Money::fromCents(l.debitCents).toSql(),
+                   Money::fromCents(l.creditCents).toSql(), l.description, line, l.retentionConcept,
+                   QDate(2026, 3, l.day - 1)});
     }
 
     // A line ANA's voucher generates in E02.

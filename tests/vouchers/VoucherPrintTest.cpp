@@ -33,9 +33,9 @@ protected:
     {
         QStringList lines;
         for (int r = 0; r < data.rowCount(); ++r)
-            lines << QStringLiteral("%1/%2/%3").arg(text(data, r, "Criterio"),
-                                                   text(data, r, "EmpresaLinea"),
-                                                   text(data, r, "Cuenta"));
+            lines << QStringLiteral("%1/%2/%3")
+                         .arg(text(data, r, "Criterio"), text(data, r, "EmpresaLinea"),
+                              text(data, r, "Cuenta"));
         return lines;
     }
 
@@ -46,9 +46,8 @@ TEST_F(VoucherPrintTest, TheVoucherLinesComeFirstThenTheLinesItGeneratedLinesAtZ
 {
     approveMarchVoucher();
     const ReportData data = VoucherPrint::rows(db(), march(), "RIF J-29876543-1");
-    EXPECT_EQ(outline(data), QStringList({"1/E01/610201001", "1/E01/130101001",
-                                          "1/E01/110101001", "2/E02/610101001",
-                                          "2/E02/220101001"}));
+    EXPECT_EQ(outline(data), QStringList({"1/E01/610201001", "1/E01/130101001", "1/E01/110101001",
+                                          "2/E02/610101001", "2/E02/220101001"}));
     EXPECT_EQ(value(data, 0, "Generado").toInt(), 0);
     EXPECT_EQ(value(data, 3, "Generado").toInt(), 1);
     EXPECT_EQ(text(data, 0, "Grupo"), "E01-001-1");
@@ -132,7 +131,8 @@ TEST_F(VoucherPrintTest, TheReportIsPreviewedWithItsTitleOnTheHalfPageLayout)
     const auto &request = output.requests[0];
     EXPECT_EQ(request.kind, RecordingReportOutput::Request::Kind::Preview);
     EXPECT_EQ(request.title, "Comprobantes");
-    EXPECT_TRUE(request.document->layout().sourcePath.endsWith("/reportes/crpComprobante_MEDIA.rpt"))
+    EXPECT_TRUE(
+        request.document->layout().sourcePath.endsWith("/reportes/crpComprobante_MEDIA.rpt"))
         << request.document->layout().sourcePath.toStdString();
     EXPECT_EQ(request.document->pageSetup().orientation, ReportOrientation::Portrait);
     EXPECT_EQ(request.document->data().rowCount(), 5);
@@ -148,8 +148,8 @@ TEST_F(VoucherPrintTest, BothVoucherLayoutsReadEveryColumnTheyName)
     approveMarchVoucher();
     // Landscape takes the full-page file; portrait the half page (above).
     EXPECT_EQ(RunReport(session, output, VoucherPrint::query(march(), "RIF"),
-                        "\\" + VoucherPrint::LayoutFile, VoucherPrint::Title, 0, 2, QString(),
-                        true, 1, QString()),
+                        "\\" + VoucherPrint::LayoutFile, VoucherPrint::Title, 0, 2, QString(), true,
+                        1, QString()),
               ReportOutcome::Previewed)
         << prompter.lastText().toStdString();
     ASSERT_EQ(output.requests.size(), 1u);

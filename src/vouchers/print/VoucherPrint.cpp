@@ -55,10 +55,10 @@ QVariantList keyOf(const VoucherToPrint &v)
 
 ReportQuery VoucherPrint::query(const VoucherToPrint &voucher, const QString &taxIdLabel)
 {
-    const QString own = SelectList.arg(QStringLiteral("M.Empresa"),
-                                       QStringLiteral("M.TipoComprobante"),
-                                       QStringLiteral("M.NumeroComprobante"), QStringLiteral("C"),
-                                       QStringLiteral("1"), QStringLiteral("0"));
+    const QString own =
+        SelectList.arg(QStringLiteral("M.Empresa"), QStringLiteral("M.TipoComprobante"),
+                       QStringLiteral("M.NumeroComprobante"), QStringLiteral("C"),
+                       QStringLiteral("1"), QStringLiteral("0"));
     // The lines this voucher generated in other companies carry its company, type and number
     // in their consolidation link, under the same head office.
     const QString generated =
