@@ -30,6 +30,7 @@
 #include "shell/ui/frmConfServidor.h"
 #include "shell/ui/frmSeleccionarEmpresa.h"
 #include "vouchers/ui/frmComprobante.h"
+#include "vouchers/ui/frmComprobantesPendientes.h"
 #include "vouchers/ui/frmRegistro.h"
 #include "vouchers/ui/frmCorrelativoComprobante.h"
 
@@ -102,6 +103,8 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
         [s](const QString &node) -> QWidget * { return new frmCorrelativoComprobante(*s, node); });
     registry.add(QStringLiteral("frmRegistro"),
                  [s](const QString &node) -> QWidget * { return new frmRegistro(*s, node); });
+    registry.add(QStringLiteral("frmComprobantesPendientes"),
+                 [s](const QString &) -> QWidget * { return new frmComprobantesPendientes(*s); });
     // Financial reports
     registry.add(QStringLiteral("frmRepBalancedePrueba"), [s](const QString &node) -> QWidget * {
         return new frmRepBalancedePrueba(*s, node);
