@@ -2,6 +2,8 @@
 
 #include "vouchers/entry/EntryTexts.h"
 
+#include <QLocale>
+
 #include "vouchers/VoucherPosting.h"
 
 #include <algorithm>
@@ -349,6 +351,92 @@ TEST_F(VoucherApprovalTest, FourStationsApprovingAtOnceGetEveryNumberOnce)
     std::iota(expected.begin(), expected.end(), 1);
     EXPECT_EQ(numbers, expected);
     EXPECT_EQ(cell("SELECT COUNT(*) FROM REGISTRO").toInt(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VoucherApprovalTest, TheConsolidationAreaNeedsItsMarkedTypeAndShowsWhatIsMissing)
+{
+    exec("UPDATE COMPROBANTE SET Consolidacion = 0");
+    LineEditor none(session, WorkArea::consolidacion("ANA", "001", "001", "002", "001", 1),
+                    "mnu_registro");
+    ASSERT_TRUE(none.open());
+    EXPECT_EQ(prompter.lastText(), EntryTexts::NoConsolidationTypeMarked);
+    none.setDay("10");
+    typeLine(none, "110101001", "100.00");
+    EXPECT_FALSE(none.save().written);
+    EXPECT_EQ(prompter.lastText(), EntryTexts::NoConsolidationType);
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM CONSOLIDACION").toInt(), 0);
+
+    exec("UPDATE COMPROBANTE SET Consolidacion = 1 WHERE Codigo = '010'");
+    LineEditor branch(session, WorkArea::consolidacion("ANA", "001", "001", "002", "001", 7),
+                      "mnu_registro");
+    ASSERT_TRUE(branch.open());
+    EXPECT_FALSE(branch.setVoucherType("001")); // the marked type only
+    branch.setDay("10");
+    typeLine(branch, "110101001", "100.00");
+    ASSERT_TRUE(branch.save().written);
+    branch.setAccount("110101001");
+    branch.line().credit = amount("60.00");
+    ASSERT_TRUE(branch.save().written);
+    EXPECT_EQ(branch.totals().differenceText(QLocale::c()), "Falta: 40.00 en Crédito");
+    EXPECT_EQ(cell("SELECT MIN(LineaPertenece) || '/' || MAX(LineaPertenece) FROM CONSOLIDACION"),
+              "7/7");
+}
+
+// The head office pays for the branch: a line on the branch's receivable, the branch's side
+// completed in the consolidation area, one approval, both companies' books balanced.
+TEST_F(VoucherApprovalTest, AnInterCompanyVoucherLeavesBothCompaniesAndTheGroupBalanced)
+{
+    enter("500.00", "500.00", "130101001"); // bank 500 against the branch's receivable
+    exec("UPDATE REGISTRO SET ValorDebito = ValorCredito, ValorCredito = ValorDebito");
+    exec("UPDATE CONSOLIDACION SET ValorDebito = ValorCredito, ValorCredito = ValorDebito");
+    LineEditor branch(session, WorkArea::consolidacion("ANA", "001", "001", "002", "001", 2),
+                      "mnu_registro");
+    ASSERT_TRUE(branch.open());
+    typeLine(branch, "610101001", "500.00"); // the branch's expense, split over cost centres
+    ASSERT_TRUE(branch.save().written) << prompter.lastText().toStdString();
+    EXPECT_TRUE(branch.totals().balanced());
+    prompter.answerYes();
+    ASSERT_TRUE(approve().approved());
+
+    auto balance = [&](const QString &company, const QString &account) {
+        return Money::fromSql(cell("SELECT SUM(Debito) - SUM(Credito) FROM SALDOCUENTA WHERE "
+                                   "Empresa = ? AND Cuenta = ?",
+                                   {company, account}));
+    };
+    EXPECT_EQ(balance("001", "110101001"), amount("-500.00"));
+    EXPECT_EQ(balance("001", "130101001"), amount("500.00"));
+    EXPECT_EQ(balance("002", "130101000"), amount("-500.00"));
+    EXPECT_EQ(balance("002", "610101001"), amount("500.00"));
+    for (const char *company : {"001", "002"})
+        EXPECT_EQ(Money::fromSql(cell("SELECT SUM(Debito) - SUM(Credito) FROM SALDOCUENTA "
+                                      "WHERE Empresa = ?",
+                                      {company})),
+                  Money());
+    // Consolidated: the group's inter-company accounts carry the two sides of one transfer.
+    EXPECT_EQ(Money::fromSql(cell("SELECT SUM(Debito) - SUM(Credito) FROM SALDOCUENTA "
+                                  "WHERE Matriz = '001'")),
+              Money());
+}
+
+TEST_F(VoucherApprovalTest, DeletingTheOriginatingLineTakesItsGeneratedLinesAndTheirAssets)
+{
+    enter("800.00", "800.00", "130101001");
+    exec("INSERT INTO ACTIVOFIJO (Serial, Empresa, Matriz, TipoActivo, CodigoCategoria, "
+         "Descripcion, Status) VALUES ('B-1', '002', '001', '120101001', 1, 'EQUIPO', 1)");
+    exec("INSERT INTO CONSOLIDACION (EmpresaC, MatrizC, Empresa, Matriz, Usuario, "
+         "TipoComprobante, NumeroComprobante, Linea, Cuenta, Fecha, ValorDebito, ValorCredito, "
+         "GrupoLinea, Serial, TipoMovActivo, LineaPertenece, Tipo) VALUES ('001', '001', '002', "
+         "'001', 'ANA', '010', '', 5, '120101001', ?, 800000, 0, 5, 'B-1', 1, 2, 0)",
+         {QDate(2026, 6, 15)});
+    auto e = openEditor();
+    prompter.answerYes();
+    ASSERT_TRUE(e->removeLine(2));
+    EXPECT_EQ(cell("SELECT COUNT(*) FROM CONSOLIDACION").toInt(), 0);
+    EXPECT_FALSE(db().exists("SELECT 1 FROM ACTIVOFIJO WHERE Serial = 'B-1'"));
 }
 
 } // namespace

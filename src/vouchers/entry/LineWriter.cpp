@@ -139,12 +139,24 @@ LineWriter::Result LineWriter::remove(int group)
             return Result::PurchaseHasLaterLines;
 
     m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_area.tableName(), inGroup), groupKey);
-    if (m_area.table() == WorkArea::Table::Registro)
-        m_db.exec(QStringLiteral("DELETE FROM CONSOLIDACION WHERE EmpresaC = ? AND MatrizC = ? "
-                                 "AND LineaPertenece = ? AND Usuario = ?"),
-                  {m_area.company(), m_area.headOffice(), group, m_area.user()});
     for (const auto &[serial, movement] : held)
         assets.releaseLine(serial, AssetMovement(movement));
+    if (m_area.table() == WorkArea::Table::Registro) {
+        // The lines the group generated in other companies go with it, and so does their
+        // hold on those companies' assets.
+        const QVariantList generated{m_area.company(), m_area.headOffice(), group, m_area.user()};
+        const auto assetRows = m_db.rows(
+            QStringLiteral("SELECT Empresa, Matriz, Serial, TipoMovActivo FROM CONSOLIDACION "
+                           "WHERE EmpresaC = ? AND MatrizC = ? AND LineaPertenece = ? "
+                           "AND Usuario = ? AND Serial <> '*' AND TipoMovActivo <> 0"),
+            generated);
+        m_db.exec(QStringLiteral("DELETE FROM CONSOLIDACION WHERE EmpresaC = ? AND MatrizC = ? "
+                                 "AND LineaPertenece = ? AND Usuario = ?"),
+                  generated);
+        for (const QSqlRecord &r : assetRows)
+            AssetRegister(m_db, r.value(0).toString().trimmed(), r.value(1).toString().trimmed())
+                .releaseLine(r.value(2).toString(), AssetMovement(r.value(3).toInt()));
+    }
     tx.commit();
     return Result::Written;
 }

@@ -6,6 +6,10 @@
 #include "common/ui/AmountEdit.h"
 #include "ledger/accounts/ui/CodeLookupEdit.h"
 #include "platform/Db.h"
+#include "vouchers/entry/EntryTexts.h"
+#include "vouchers/print/VoucherPrint.h"
+#include "vouchers/ui/frmCargarSucursal.h"
+#include "vouchers/ui/frmConsolidacion.h"
 #include "vouchers/ui/frmCopiarComprobante.h"
 
 #include <QAction>
@@ -37,6 +41,11 @@ frmRegistro::frmRegistro(Session &session, const QString &nodeCode, QWidget *par
     cmdDescartar->setVisible(allowedOptions().contains(QStringLiteral("Eliminar")));
     panel->totalsRow->insertWidget(0, cmdDescartar);
     connect(cmdDescartar, &QPushButton::clicked, this, &frmRegistro::Descartar);
+    cmdConsolidacion = new QPushButton(QStringLiteral("Consolidación"), this);
+    cmdConsolidacion->setObjectName(QStringLiteral("cmdConsolidacion"));
+    cmdConsolidacion->setToolTip(QStringLiteral("Líneas que la línea seleccionada genera en otra empresa"));
+    panel->totalsRow->insertWidget(1, cmdConsolidacion);
+    connect(cmdConsolidacion, &QPushButton::clicked, this, &frmRegistro::openConsolidation);
     connect(panel, &LineEntryPanel::changed, this, &frmRegistro::applyMode);
     connect(panel, &LineEntryPanel::modifyRequested, this,
             [this] { ToolbarAction(QStringLiteral("Modificar")); });
@@ -79,6 +88,7 @@ void frmRegistro::applyMode()
         if (QAction *a = button(QLatin1String(key)))
             a->setEnabled(!editing && lines);
     cmdDescartar->setEnabled(!editing && lines);
+    cmdConsolidacion->setEnabled(!editing && lines);
 }
 
 void frmRegistro::buildHeader()
@@ -208,10 +218,49 @@ bool frmRegistro::onGuardar()
 
 void frmRegistro::onAprobar()
 {
-    if (m_editor.approve().approved()) {
-        showModel();
-        showLine();
+    const int year = m_editor.year(), month = m_editor.month();
+    const ApprovalOutcome outcome = m_editor.approve();
+    if (!outcome.approved())
+        return;
+    showModel();
+    showLine();
+    try {
+        PrintApprovedVoucher(session(), outcome.type, outcome.number, year, month);
+    } catch (const DbError &e) {
+        // The voucher is in the books; only its print failed.
+        session().prompt().error(e.userText());
     }
+}
+
+void frmRegistro::openConsolidation()
+{
+    const int group = panel->selectedGroup();
+    if (group == 0) {
+        session().prompt().warning(EntryTexts::NoLineSelected);
+        return;
+    }
+    // The receivable account of a company names it; any other line asks for the branch.
+    QString account;
+    for (const WorkAreaRow &r : m_editor.rows())
+        if (r.grupoLinea == group && account.isEmpty())
+            account = r.cuenta;
+    QString receiving;
+    if (const auto owner =
+            EntryLookups::receivableOwner(session().db(), account, session().gEmpresa))
+        receiving = owner->first;
+    if (receiving.isEmpty()) {
+        frmCargarSucursal picker(session(), this);
+        if (picker.exec() != QDialog::Accepted)
+            return;
+        receiving = picker.branch();
+    }
+    auto *window = new frmConsolidacion(session(), receiving, session().gMatriz, group,
+                                        m_editor.headerDay(), nodeCode());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowFlag(Qt::Window);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->resize(size());
+    window->show();
 }
 
 void frmRegistro::DespuesDeNavegar(int action)

@@ -36,8 +36,12 @@ public:
     using CopyDialog = std::function<std::optional<VoucherCopyRequest>()>;
     void setCopyDialog(CopyDialog dialog) { m_copyDialog = std::move(dialog); }
     QPushButton *cmdDescartar = nullptr;
+    QPushButton *cmdConsolidacion = nullptr;
 
     void Descartar();
+    // Opens the consolidation window for the selected line: its receiving company is the one
+    // whose receivable account the line uses, or the branch the user picks.
+    void openConsolidation();
     // "Modificar Comprobante" or "Copiar Comprobante" of "Buscar".
     void retrieve(LineEditor::Retrieval how);
 

@@ -1,4 +1,7 @@
 #include "vouchers/ui/frmActivoFijo.h"
+#include "vouchers/ui/frmCargarSucursal.h"
+#include "vouchers/ui/frmConsolidacion.h"
+#include "vouchers/ui/LineEntryPanel.h"
 #include "vouchers/ui/frmRegistro.h"
 
 #include "common/ui/AmountEdit.h"
@@ -9,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -198,6 +202,53 @@ TEST_F(VoucherEntryWindow, TheAssetDialogLocksAKnownAssetAndOffersVariationOrRet
     dialog.takeSerial();
     EXPECT_TRUE(dialog.optCompra->isChecked());
     EXPECT_TRUE(dialog.txtDescripcion->isEnabled());
+}
+
+TEST_F(VoucherEntryWindow, TheBranchPickerRefusesAnEmptyChoice)
+{
+    frmCargarSucursal picker(session);
+    picker.show();
+    ASSERT_EQ(picker.cmbSucursal->count(), 1);
+    picker.Aceptar();
+    EXPECT_EQ(prompter.lastText(), "¡Campo no debe estar vacio!");
+    EXPECT_EQ(picker.result(), QDialog::Rejected);
+    picker.cmbSucursal->setCurrentIndex(0);
+    picker.Aceptar();
+    EXPECT_EQ(picker.branch(), "002");
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+}
+
+TEST_F(VoucherEntryWindow, TheConsolidationWindowCompletesTheBranchsLines)
+{
+    {
+        auto e = openEditor();
+        typeLine(*e, "130101001", "250.00");
+        e->line().descripcion = "GASTOS PAGADOS POR LA SUCURSAL";
+        ASSERT_TRUE(e->save().written);
+    }
+    exec("UPDATE EMPRESA SET Nombre = 'ANDINA VALENCIA' WHERE Codigo = '002'");
+    frmConsolidacion w(session, "002", "001", 1, "15");
+    w.resize(980, 600);
+    w.show();
+    EXPECT_EQ(w.lblComprobante->text(), "010 - INTER");
+    EXPECT_EQ(w.lblEmpresa->text(), "ANDINA VALENCIA");
+    EXPECT_FALSE(w.button("Aprobar")->isVisible());
+    ASSERT_EQ(w.panel->sprRegistro->rowCount(), 1);
+    EXPECT_EQ(w.panel->lblDiferencia->text(), "Falta: " + Money::fromUnits(250).format(QLocale()) +
+                                                  " en Débito");
+    w.ToolbarAction("Nuevo");
+    w.panel->txtCuenta->txtCodigo->setText("610101001");
+    w.panel->txtCuenta->checkTyped();
+    QApplication::processEvents();
+    EXPECT_EQ(w.panel->txtDebito->money(), Money::fromUnits(250));
+    w.ToolbarAction("Guardar");
+    w.ToolbarAction("Cancelar");
+    EXPECT_EQ(w.panel->sprRegistro->rowCount(), 4);
+    EXPECT_EQ(w.panel->lblDiferencia->text(), "");
+    prompter.answerText("610101001");
+    w.BuscarV();
+    EXPECT_EQ(w.panel->sprRegistro->currentRow(), 1);
+    SaveScreenshot(&w, "frmConsolidacion");
 }
 
 } // namespace
