@@ -1,6 +1,7 @@
 #include "schema/LedgerSchema.h"
 
 #include "platform/Db.h"
+#include "schema/AdjustmentTables.h"
 #include "schema/BalanceStore.h"
 #include "schema/InitialData.h"
 #include "schema/LedgerTables.h"
@@ -33,5 +34,7 @@ std::vector<Migration> LedgerMigrations()
          UpgradeForVoucherCore},
         {4, QStringLiteral("Saldos por cuenta y por tercero, mantenidos al contabilizar"),
          BalanceStore::install},
+        {5, QStringLiteral("Control de los ajustes mensuales por inflación y depreciación"),
+         InstallAdjustmentTables},
     };
 }

@@ -48,4 +48,8 @@ std::vector<TableDef> assetTables();
 // Every table above, in creation order.
 std::vector<TableDef> allTables();
 
+// CONTROLAJUSTE and MOVAJUSTEDEPRECACTIVOFIJO, the record of the monthly adjustment runs;
+// created by a later migration, so not part of allTables().
+std::vector<TableDef> adjustmentTables();
+
 } // namespace LedgerTables

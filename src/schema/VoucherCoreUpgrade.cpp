@@ -18,16 +18,18 @@ void widenDocuments(Db &db)
             {QStringLiteral("ALTER TABLE %1 ALTER COLUMN Documento TYPE VARCHAR(20)").arg(table)});
 }
 
+} // namespace
+
 // SQLite stores a date as whatever text it is given, and a "YYYYMMDD" literal would then fall
 // outside every half-open month range and every voucher key. PostgreSQL's DATE type already
 // refuses such text. SQLite cannot add a CHECK to an existing table without rebuilding it,
 // so each table with dates gets a pair of triggers that act as one: a date must read back
 // unchanged through date() with a modifier (which makes SQLite work the day out rather than
 // echo the text), and only a real ISO "YYYY-MM-DD" day does.
-QStringList isoDateChecks()
+QStringList IsoDateChecks(const std::vector<TableDef> &tables)
 {
     QStringList statements;
-    for (const TableDef &table : LedgerTables::allTables()) {
+    for (const TableDef &table : tables) {
         QStringList conditions;
         for (const ColumnDef &column : table.columns) {
             if (column.type == ColumnType::Date)
@@ -47,6 +49,8 @@ QStringList isoDateChecks()
     }
     return statements;
 }
+
+namespace {
 
 QStringList movementIndexes()
 {
@@ -81,7 +85,7 @@ void UpgradeForVoucherCore(Db &db)
 {
     widenDocuments(db);
     if (db.engine() == Engine::Sqlite)
-        db.execScript(isoDateChecks());
+        db.execScript(IsoDateChecks(LedgerTables::allTables()));
     db.execScript(movementIndexes());
     db.execScript(oneTypePerFlag());
 }
