@@ -31,6 +31,8 @@
 #include "shell/ui/frmSeleccionarEmpresa.h"
 #include "vouchers/ui/frmComprobante.h"
 #include "vouchers/ui/frmComprobantesPendientes.h"
+#include "vouchers/ui/frmAnularComprobante.h"
+#include "vouchers/ui/frmCorregirMovimiento.h"
 #include "vouchers/ui/frmRegistro.h"
 #include "vouchers/ui/frmCorrelativoComprobante.h"
 
@@ -101,6 +103,12 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     registry.add(
         QStringLiteral("frmCorrelativoComprobante"),
         [s](const QString &node) -> QWidget * { return new frmCorrelativoComprobante(*s, node); });
+    registry.add(QStringLiteral("frmAnularComprobante"), [s](const QString &node) -> QWidget * {
+        return new frmAnularComprobante(*s, node);
+    });
+    registry.add(QStringLiteral("frmCorregirMovimiento"), [s](const QString &node) -> QWidget * {
+        return new frmCorregirMovimiento(*s, node);
+    });
     registry.add(QStringLiteral("frmRegistro"),
                  [s](const QString &node) -> QWidget * { return new frmRegistro(*s, node); });
     registry.add(QStringLiteral("frmComprobantesPendientes"),

@@ -186,8 +186,16 @@ TEST_F(VoucherApprovalTest, ACopyTakesTheChosenMonthsVoucherAsANewVoucherOfTheCh
     session.gMes = 6;
     LineEditor e(session, WorkArea::registro("ANA", "001", "001"), "mnu_registro");
     ASSERT_TRUE(e.open());
+    EXPECT_FALSE(e.retrieve(LineEditor::Retrieval::Copy, picker, {5, "", "12"}));
+    EXPECT_EQ(prompter.lastText(), EntryTexts::EmptyChoice);
+    EXPECT_FALSE(e.retrieve(LineEditor::Retrieval::Copy, picker, {5, "999", "12"}));
+    EXPECT_EQ(prompter.lastText(), "Selccione un comprobante valido!");
     EXPECT_FALSE(e.retrieve(LineEditor::Retrieval::Copy, picker, {5, "002", "31"}));
-    EXPECT_EQ(prompter.lastText(), " El dia debe ser entre 1 y 30!");
+    EXPECT_EQ(prompter.lastText(), "El dia debe ser entre 1 y 30 !");
+    prompter.answerNo();
+    EXPECT_FALSE(e.retrieve(LineEditor::Retrieval::Copy, picker, {5, "002", "12"}));
+    EXPECT_EQ(prompter.lastText(), "Desea copiar el registro en la fecha 12/06/2026 ? ");
+    prompter.answerYes();
     ASSERT_TRUE(e.retrieve(LineEditor::Retrieval::Copy, picker, {5, "002", "12"}));
     const auto rows =
         db().rows("SELECT NumeroComprobante, Fecha, UsuarioCreador, TipoComprobante FROM REGISTRO");
@@ -218,6 +226,7 @@ TEST_F(VoucherApprovalTest, VouchersGeneratedForABranchAreNeitherModifiedNorCopi
     ASSERT_TRUE(branch.open());
     EXPECT_FALSE(branch.retrieve(LineEditor::Retrieval::Modify, picker));
     EXPECT_EQ(prompter.lastText(), VoucherRetrieval::GeneratedNotModifiable);
+    prompter.answerYes();
     EXPECT_FALSE(branch.retrieve(LineEditor::Retrieval::Copy, picker, {6, "001", "1"}));
     EXPECT_EQ(prompter.lastText(), VoucherRetrieval::GeneratedNotCopiable +
                                        "\nDATOS DE EMPRESA CONSOLIDADORA:\nEMPRESA : 001\n"

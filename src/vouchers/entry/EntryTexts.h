@@ -50,6 +50,11 @@ inline const QString Discard = QStringLiteral(
     "Desea descartar el comprobante ? Se eliminarán todas sus líneas del área de trabajo.");
 inline const QString AreaInUse = QStringLiteral(
     "Tiene un comprobante en proceso. Apruébelo o descártelo antes de buscar otro.");
+inline const QString CopyTypeInvalid = QStringLiteral("Selccione un comprobante valido!");
+// Followed by the days of the month and " !".
+inline const QString CopyDayRange = QStringLiteral("El dia debe ser entre 1 y ");
+// Followed by the date and " ? ".
+inline const QString CopyAsk = QStringLiteral("Desea copiar el registro en la fecha ");
 inline const QString NoLineSelected = QStringLiteral("Seleccione una línea del comprobante.");
 
 inline const QString NoConsolidationTypeMarked =

@@ -431,17 +431,26 @@ bool LineEditor::retrieve(Retrieval how, CatalogPicker &picker, const CopyReques
     }
     const bool copying = how == Retrieval::Copy;
     if (copying) {
+        if (copy.month < 1 || copy.month > 12 || copy.type.trimmed().isEmpty() ||
+            copy.day.trimmed().isEmpty()) {
+            prompt.warning(EntryTexts::EmptyChoice);
+            return false;
+        }
         const LineVoucherType type = EntryLookups::voucherType(db, copy.type);
-        if (!type.isSet() || !type.active) {
-            prompt.warning(type.isSet() ? EntryTexts::VoucherTypeInactive
-                                        : EntryTexts::SelectVoucherType);
+        if (!type.isSet()) {
+            prompt.warning(EntryTexts::CopyTypeInvalid);
             return false;
         }
-        if (!LineValidation::day(copy.day, m_year, m_month)) {
-            prompt.warning(EntryTexts::DayRange + QString::number(daysInMonth()) +
-                           QLatin1Char('!'));
+        const auto day = LineValidation::day(copy.day, m_year, m_month);
+        if (!day) {
+            prompt.warning(EntryTexts::CopyDayRange + QString::number(daysInMonth()) +
+                           QStringLiteral(" !"));
             return false;
         }
+        if (!prompt.question(EntryTexts::CopyAsk +
+                             QDate(m_year, m_month, *day).toString(QStringLiteral("dd/MM/yyyy")) +
+                             QStringLiteral(" ? ")))
+            return false;
     }
     const bool ownOnly = VoucherRetrieval::ownVouchersOnly(db, user);
     const QDate first(m_year, copying && copy.month >= 1 && copy.month <= 12 ? copy.month : m_month,

@@ -1,4 +1,8 @@
+#include "vouchers/VoucherAnnulment.h"
+#include "vouchers/VoucherPosting.h"
 #include "vouchers/ui/frmActivoFijo.h"
+#include "vouchers/ui/frmAnularComprobante.h"
+#include "vouchers/ui/frmCorregirMovimiento.h"
 #include "vouchers/ui/frmCargarSucursal.h"
 #include "vouchers/ui/frmConsolidacion.h"
 #include "vouchers/ui/LineEntryPanel.h"
@@ -249,6 +253,40 @@ TEST_F(VoucherEntryWindow, TheConsolidationWindowCompletesTheBranchsLines)
     w.BuscarV();
     EXPECT_EQ(w.panel->sprRegistro->currentRow(), 1);
     SaveScreenshot(&w, "frmConsolidacion");
+}
+
+TEST_F(VoucherEntryWindow, TheAnnulmentAndCorrectionWindowsActOnWhatIsTyped)
+{
+    {
+        auto e = openEditor();
+        typeLine(*e, "110101001", "80.00");
+        ASSERT_TRUE(e->save().written);
+        e->setAccount("240816");
+        ASSERT_TRUE(e->save().written);
+        e->cancel();
+        prompter.answerYes();
+        ASSERT_TRUE(e->approve().approved());
+    }
+    Fixtures::grantNode(db(), "CONTA", "mnu_anular", "S", {"Guardar", "Cancelar"});
+    Fixtures::grantNode(db(), "CONTA", "mnu_corregirmovimiento", "S", {"Aprobar"});
+    frmAnularComprobante annulment(session, "mnu_anular");
+    annulment.resize(640, 260);
+    annulment.show();
+    annulment.txtTipoComprobante->setCode("001", "DIARIO");
+    annulment.txtNumero->txtCodigo->setText("1");
+    SaveScreenshot(&annulment, "frmAnularComprobante");
+    prompter.answerYes();
+    annulment.ToolbarAction("Guardar");
+    EXPECT_EQ(prompter.lastText(), VoucherAnnulment::Done);
+    EXPECT_EQ(Money::fromSql(cell("SELECT SUM(ValorDebito) FROM MOVIMIENTO")), Money());
+
+    frmCorregirMovimiento correction(session, "mnu_corregirmovimiento");
+    correction.show();
+    EXPECT_FALSE(correction.button("Aprobar")->isEnabled());
+    correction.txtTercero->setCode("J001", "SERVICIOS JURIDICOS C.A.");
+    QTest::keyClicks(correction.txtNuevoCodigo, "N001");
+    EXPECT_TRUE(correction.button("Aprobar")->isEnabled());
+    SaveScreenshot(&correction, "frmCorregirMovimiento");
 }
 
 } // namespace
