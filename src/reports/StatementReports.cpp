@@ -16,6 +16,12 @@ QString indentOf(const QString &code)
     return QString(level * IndentPerLevel, QLatin1Char(' '));
 }
 
+// Rows that add up other listed rows print in bold: the levels above the chosen one.
+bool emphasized(const QString &code, const StatementOptions &options)
+{
+    return !code.isEmpty() && code.size() < options.codeLength;
+}
+
 QVariant amount(Money m)
 {
     return QVariant::fromValue<qlonglong>(m.thousandths());
@@ -177,7 +183,7 @@ ReportData BalanceSheetReport::rows(const Session &session, const StatementOptio
             << QStringLiteral("CodigoSangrado") << QStringLiteral("NombreSangrado")
             << QStringLiteral("EsPadre") << QStringLiteral("Saldo") << QStringLiteral("TotalClase")
             << QStringLiteral("TotalActivo") << QStringLiteral("TotalPasivoPatrimonio")
-            << QStringLiteral("ResultadoEjercicio");
+            << QStringLiteral("ResultadoEjercicio") << QStringLiteral("Resaltado");
 
     const Money liabilitiesAndEquity = sheet.liabilities() + sheet.equity();
     std::vector<QVariantList> data;
@@ -190,7 +196,8 @@ ReportData BalanceSheetReport::rows(const Session &session, const StatementOptio
             << QString(c) << sheetClassName(sheet.classNames, c) << sheetTotalTitle(c)
             << indentOf(code) + code << indentOf(code) + name << int(summary)
             << amount(readerSign(c, balance)) << amount(printedClassTotal(sheet, c))
-            << amount(sheet.assets()) << amount(liabilitiesAndEquity) << amount(sheet.result);
+            << amount(sheet.assets()) << amount(liabilitiesAndEquity) << amount(sheet.result)
+            << int(emphasized(code, options));
         data.push_back(std::move(row));
     };
     for (const StatementLine &line : sheet.lines)
@@ -248,7 +255,8 @@ ReportData ComparativeBalanceSheetReport::rows(const Session &session,
             << QStringLiteral("TotalClaseVariacion")
             << QStringLiteral("TotalPasivoPatrimonioActual")
             << QStringLiteral("TotalPasivoPatrimonioAnterior")
-            << QStringLiteral("TotalPasivoPatrimonioVariacion") << QStringLiteral("AnoAnterior");
+            << QStringLiteral("TotalPasivoPatrimonioVariacion") << QStringLiteral("AnoAnterior")
+            << QStringLiteral("Resaltado");
 
     const Money currentTotal = c.current.liabilities() + c.current.equity();
     const Money previousTotal = c.previous.liabilities() + c.previous.equity();
@@ -267,7 +275,8 @@ ReportData ComparativeBalanceSheetReport::rows(const Session &session,
             << indentOf(code) + code << indentOf(code) + name << int(summary) << amount(now)
             << amount(before) << amount(now - before) << amount(classNow) << amount(classBefore)
             << amount(classNow - classBefore) << amount(currentTotal) << amount(previousTotal)
-            << amount(currentTotal - previousTotal) << options.year - 1;
+            << amount(currentTotal - previousTotal) << options.year - 1
+            << int(emphasized(code, options));
         data.push_back(std::move(row));
     };
     for (const ComparativeLine &line : c.lines)
@@ -331,7 +340,7 @@ ReportData IncomeStatementReport::rows(const Session &session, const StatementOp
             << QStringLiteral("SaldoAcumulado") << QStringLiteral("TotalClaseActual")
             << QStringLiteral("TotalClaseAcumulado") << QStringLiteral("OtrosActual")
             << QStringLiteral("OtrosAcumulado") << QStringLiteral("ResultadoActual")
-            << QStringLiteral("ResultadoAcumulado");
+            << QStringLiteral("ResultadoAcumulado") << QStringLiteral("Resaltado");
 
     // Revenues read as credits, costs and expenses as debits.
     auto printed = [](QChar c, Money debitMinusCredit) {
@@ -367,7 +376,8 @@ ReportData IncomeStatementReport::rows(const Session &session, const StatementOp
             << amount(first(classTotal(statement.monthClasses, c),
                             classTotal(statement.yearClasses, c)))
             << amount(second(classTotal(statement.yearClasses, c))) << amount(otherFirst)
-            << amount(otherSecond) << amount(resultFirst) << amount(resultSecond);
+            << amount(otherSecond) << amount(resultFirst) << amount(resultSecond)
+            << int(emphasized(line.code, options));
         data.push_back(std::move(row));
     }
     return ReportData(columns, std::move(data));

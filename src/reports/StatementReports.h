@@ -40,8 +40,8 @@ public:
     // month), NombreIDEmpresa, UtilidadEjercicio, PerdidaEjercicio, Nivel (code length),
     // Consolidado, Reservado1, Reservado2 (always 0), MostrarTodas; and for the layout Clase,
     // NombreClase, TituloTotal, CodigoSangrado, NombreSangrado, EsPadre, Saldo (with the sign
-    // turned for liabilities and equity), TotalClase, TotalActivo, TotalPasivoPatrimonio and
-    // ResultadoEjercicio. When the result has no account, a row without code named
+    // turned for liabilities and equity), TotalClase, TotalActivo, TotalPasivoPatrimonio,
+    // ResultadoEjercicio and Resaltado (1 on the rows above the chosen level, in bold). When the result has no account, a row without code named
     // UnassignedResult closes the equity. Amounts are thousandths. Throws DbError.
     static ReportData rows(const Session &session, const StatementOptions &options);
     static int rowColumnCount();
@@ -66,7 +66,7 @@ public:
     // (0), Consolidado; and for the layout Clase, NombreClase, TituloTotal, CodigoSangrado,
     // NombreSangrado, EsPadre, SaldoActual, SaldoAnterior, Variacion, TotalClaseActual,
     // TotalClaseAnterior, TotalClaseVariacion, TotalPasivoPatrimonioActual,
-    // TotalPasivoPatrimonioAnterior, TotalPasivoPatrimonioVariacion, AnoAnterior.
+    // TotalPasivoPatrimonioAnterior, TotalPasivoPatrimonioVariacion, AnoAnterior, Resaltado.
     // Throws DbError.
     static ReportData rows(const Session &session, const StatementOptions &options);
     static int rowColumnCount();
@@ -97,7 +97,7 @@ public:
     // Clase, NombreClase, TituloTotal, CodigoSangrado, NombreSangrado, EsPadre, SaldoActual,
     // SaldoAcumulado (revenues with the sign turned), TotalClaseActual, TotalClaseAcumulado,
     // OtrosActual, OtrosAcumulado (class "7", in the result though not listed),
-    // ResultadoActual, ResultadoAcumulado. Throws DbError.
+    // ResultadoActual, ResultadoAcumulado, Resaltado. Throws DbError.
     static ReportData rows(const Session &session, const StatementOptions &options);
     static int rowColumnCount();
     static QStringList amountColumns();
