@@ -16,7 +16,9 @@
 #include "periods/ui/frmCambiarPeriodo.h"
 #include "periods/ui/frmCierre.h"
 #include "periods/ui/frmGenerarPeriodo.h"
+#include "reports/ui/frmRepBalanceGeneral.h"
 #include "reports/ui/frmRepBalancedePrueba.h"
+#include "reports/ui/frmRepPerdidasyGanancias.h"
 #include "shell/Connector.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
 #include "shell/admin/ui/FrmUsuario.h"
@@ -116,6 +118,13 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     // Financial reports
     registry.add(QStringLiteral("frmRepBalancedePrueba"), [s](const QString &node) -> QWidget * {
         return new frmRepBalancedePrueba(*s, node);
+    });
+    // One window for the balance sheet and the comparative one, told apart by the option mode.
+    registry.add(QStringLiteral("frmRepBalanceGeneral"), [s](const QString &node) -> QWidget * {
+        return new frmRepBalanceGeneral(*s, node);
+    });
+    registry.add(QStringLiteral("frmRepPerdidasyGanancias"), [s](const QString &node) -> QWidget * {
+        return new frmRepPerdidasyGanancias(*s, node);
     });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });

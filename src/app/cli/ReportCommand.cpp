@@ -10,6 +10,7 @@
 #include "platform/report/PdfExport.h"
 #include "platform/report/ReportDocument.h"
 #include "platform/report/ReportError.h"
+#include "reports/StatementReports.h"
 #include "reports/TrialBalanceReport.h"
 #include "shell/ServerConfig.h"
 
@@ -112,12 +113,15 @@ QString csvField(const QString &text)
            QLatin1Char('"');
 }
 
-void writeCsv(const ReportData &data, const QString &path)
+const QString TrialBalanceName = QStringLiteral("balance-prueba");
+const QString BalanceSheetName = QStringLiteral("balance-general");
+const QString ComparativeName = QStringLiteral("balance-comparativo");
+const QString IncomeStatementName = QStringLiteral("ganancias-perdidas");
+
+// The report row's columns (the rest only serve the layout) and which of them are amounts.
+void writeCsv(const ReportData &data, const QString &path, int columns, const QStringList &amounts)
 {
-    const QStringList amounts{QStringLiteral("SaldoInicial"), QStringLiteral("valordebito"),
-                              QStringLiteral("valorcredito"), QStringLiteral("NuevoSaldo")};
     QStringList lines;
-    const int columns = TrialBalanceReport::rowColumnCount();
     lines << data.columns().mid(0, columns).join(QLatin1Char(';'));
     for (int r = 0; r < data.rowCount(); ++r) {
         QStringList fields;
@@ -164,6 +168,8 @@ QList<QCommandLineOption> options()
         {"from", "Con report: cuenta inicial del rango.", "cuenta"},
         {"to", "Con report: cuenta final del rango.", "cuenta"},
         {"all", "Con report: también las cuentas sin saldo ni movimiento."},
+        {"before-closing", "Con report ganancias-perdidas: el mes junto al ejercicio, en el mes "
+                           "de cierre ya cerrado."},
         {"pdf", "Con report: escribe el reporte en este PDF.", "archivo"},
         {"csv", "Con report: escribe las filas del reporte en este CSV.", "archivo"},
     };
@@ -178,10 +184,14 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
         err << "Sobra: " << args.mid(2).join(QLatin1Char(' ')) << "\n";
         return std::nullopt;
     }
-    if (r.report != QLatin1String("balance-prueba")) {
-        err << "Reporte desconocido: " << r.report << " (reportes: balance-prueba)\n";
+    const QStringList reports{TrialBalanceName, BalanceSheetName, ComparativeName,
+                              IncomeStatementName};
+    if (!reports.contains(r.report)) {
+        err << "Reporte desconocido: " << r.report << " (reportes: "
+            << reports.join(QStringLiteral(", ")) << ")\n";
         return std::nullopt;
     }
+    const bool statement = r.report != TrialBalanceName;
     bool monthOk = false, yearOk = false, levelOk = true;
     r.company = p.value("company");
     r.consolidated = p.isSet("consolidated");
@@ -189,9 +199,12 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
     r.year = p.value("year").toInt(&yearOk);
     if (p.isSet("level"))
         r.level = p.value("level").toInt(&levelOk);
+    else if (statement)
+        r.level = 2;
     r.from = p.value("from");
     r.to = p.value("to");
     r.all = p.isSet("all");
+    r.beforeClosing = p.isSet("before-closing");
     r.pdf = p.value("pdf");
     r.csv = p.value("csv");
     if (r.company.isEmpty()) {
@@ -206,8 +219,20 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
         err << "¡Debe seleccionar un año! (--year)\n";
         return std::nullopt;
     }
+    if (statement && (!levelOk || r.level < 1 || r.level > 3)) {
+        err << "El nivel debe ser 1 (grupo), 2 (cuenta) o 3 (subcuenta) (--level)\n";
+        return std::nullopt;
+    }
     if (!levelOk || r.level < 1 || r.level > 4) {
         err << "El nivel debe ser 1, 2, 3 o 4 (--level)\n";
+        return std::nullopt;
+    }
+    if (statement && (!r.from.isEmpty() || !r.to.isEmpty())) {
+        err << "Los estados financieros no toman un rango de cuentas (--from, --to)\n";
+        return std::nullopt;
+    }
+    if (r.beforeClosing && r.report != IncomeStatementName) {
+        err << "--before-closing es solo para ganancias-perdidas\n";
         return std::nullopt;
     }
     if (r.from.isEmpty() != r.to.isEmpty()) {
@@ -231,19 +256,48 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
     try {
         if (!fillSession(session, request.company, err))
             return 2;
-        TrialBalanceOptions options =
-            TrialBalanceReport::optionsFor(session, request.month, request.year);
-        options.consolidated = request.consolidated;
-        options.level = request.level;
-        options.from = request.from;
-        options.to = request.to;
-        options.showAll = request.all;
-        if (options.consolidated && !TrialBalanceReport::consolidationAllowed(session)) {
+        if (request.consolidated && !TrialBalanceReport::consolidationAllowed(session)) {
             err << "Solo una matriz consolida sus sucursales: " << request.company << "\n";
             return 2;
         }
         KeptReport kept;
-        switch (TrialBalanceReport::run(session, kept, options)) {
+        ReportOutcome outcome;
+        int columns = 0;
+        QStringList amounts;
+        if (request.report == TrialBalanceName) {
+            TrialBalanceOptions options =
+                TrialBalanceReport::optionsFor(session, request.month, request.year);
+            options.consolidated = request.consolidated;
+            options.level = request.level;
+            options.from = request.from;
+            options.to = request.to;
+            options.showAll = request.all;
+            outcome = TrialBalanceReport::run(session, kept, options);
+            columns = TrialBalanceReport::rowColumnCount();
+            amounts = QStringList{QStringLiteral("SaldoInicial"), QStringLiteral("valordebito"),
+                                  QStringLiteral("valorcredito"), QStringLiteral("NuevoSaldo")};
+        } else {
+            StatementOptions options =
+                StatementReport::optionsFor(session, request.month, request.year);
+            options.consolidated = request.consolidated;
+            options.codeLength = StatementReport::codeLengthOf(request.level);
+            options.showAll = request.all;
+            options.beforeClosing = request.beforeClosing;
+            if (request.report == BalanceSheetName) {
+                outcome = BalanceSheetReport::run(session, kept, options);
+                columns = BalanceSheetReport::rowColumnCount();
+                amounts = BalanceSheetReport::amountColumns();
+            } else if (request.report == ComparativeName) {
+                outcome = ComparativeBalanceSheetReport::run(session, kept, options);
+                columns = ComparativeBalanceSheetReport::rowColumnCount();
+                amounts = ComparativeBalanceSheetReport::amountColumns();
+            } else {
+                outcome = IncomeStatementReport::run(session, kept, options);
+                columns = IncomeStatementReport::rowColumnCount();
+                amounts = IncomeStatementReport::amountColumns();
+            }
+        }
+        switch (outcome) {
         case ReportOutcome::Previewed:
             break;
         case ReportOutcome::Empty:
@@ -255,7 +309,7 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
             PdfExport::write(*kept.document, request.pdf);
             out << request.pdf << ": páginas: " << kept.document->pageCount() << "\n";
         } else {
-            writeCsv(kept.document->data(), request.csv);
+            writeCsv(kept.document->data(), request.csv, columns, amounts);
             out << request.csv << ": cuentas: " << kept.document->data().rowCount() << "\n";
         }
         return 0;

@@ -14,25 +14,36 @@ class QCommandLineParser;
 class QCoreApplication;
 
 // "valdoria-cli report balance-prueba ...": the trial balance of a company and month, as the
-// window would print it, written to a PDF or a CSV file without a display.
+// window would print it, written to a PDF or a CSV file without a display; and the same for
+// the balance sheet ("balance-general"), the comparative balance sheet
+// ("balance-comparativo") and the income statement ("ganancias-perdidas").
 namespace ReportCommand {
 
 inline const QString Command = QStringLiteral("report");
 inline const QString Usage = QStringLiteral(
     "  report   balance-prueba --company C [--consolidated] --month M --year Y\n"
     "           [--level 1-4] [--from A --to B] [--all] --pdf ARCHIVO | --csv ARCHIVO\n"
-    "           el balance de prueba de un mes, en PDF o en CSV (separado por \";\")\n");
+    "           el balance de prueba de un mes, en PDF o en CSV (separado por \";\")\n"
+    "  report   balance-general | balance-comparativo | ganancias-perdidas --company C\n"
+    "           [--consolidated] --month M --year Y [--level 1-3] [--all]\n"
+    "           [--before-closing] --pdf ARCHIVO | --csv ARCHIVO\n"
+    "           el balance general, el comparativo con el año anterior o el estado de\n"
+    "           ganancias y pérdidas de un mes; nivel 1 grupo, 2 cuenta (por omisión),\n"
+    "           3 subcuenta; --before-closing pone el mes junto al ejercicio en el mes de\n"
+    "           cierre ya cerrado\n");
 
 struct Request
 {
-    QString report; // "balance-prueba"
+    QString report; // "balance-prueba", "balance-general", "balance-comparativo",
+                    // "ganancias-perdidas"
     QString company;
     bool consolidated = false;
     int month = 0;
     int year = 0;
-    int level = 4;
+    int level = 4; // the trial balance's 1-4; a statement's 1-3 (2 when not given)
     QString from, to;
     bool all = false;
+    bool beforeClosing = false; // income statement: the month beside the fiscal year
     QString pdf, csv;
     // The installation's "SQL2000"/"SQL2005" label, which chooses the detail level.
     QString sqlVersion = QStringLiteral("SQL2005");

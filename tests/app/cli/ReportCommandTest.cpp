@@ -108,9 +108,12 @@ TEST_F(ReportCommandTest, PdfIsWrittenWithItsPages)
 TEST_F(ReportCommandTest, BadRequestsAreToldAndWriteNothing)
 {
     const QString csv = dir.filePath("x.csv");
-    EXPECT_EQ(run({"report", "balance-general", "--company", "E01", "--month", "3", "--year",
+    EXPECT_EQ(run({"report", "balance-anual", "--company", "E01", "--month", "3", "--year",
                    "2025", "--csv", csv}),
               2);
+    EXPECT_TRUE(errors.contains("Reporte desconocido: balance-anual (reportes: balance-prueba, "
+                                "balance-general, balance-comparativo, ganancias-perdidas)"))
+        << errors.toStdString();
     EXPECT_EQ(run({"report", "balance-prueba", "--company", "E01", "--month", "13", "--year",
                    "2025", "--csv", csv}),
               2);
