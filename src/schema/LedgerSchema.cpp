@@ -36,5 +36,7 @@ std::vector<Migration> LedgerMigrations()
          BalanceStore::install},
         {5, QStringLiteral("Control de los ajustes mensuales por inflación y depreciación"),
          InstallAdjustmentTables},
+        {6, QStringLiteral("Saldos por mes con lo acumulado del año antes de cada mes"),
+         BalanceStore::installMonths},
     };
 }

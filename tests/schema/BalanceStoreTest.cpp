@@ -1,7 +1,9 @@
 #include "schema/BalanceStore.h"
 #include "common/Money.h"
 #include "platform/Db.h"
+#include "platform/MigrationRunner.h"
 #include "platform/Transaction.h"
+#include "schema/LedgerSchema.h"
 #include "support/Printers.h"
 #include "support/TestDatabase.h"
 
@@ -107,6 +109,57 @@ TEST_F(BalanceStoreTest, VerifyNamesTheFirstDifferenceAndRebuildMendsIt)
     EXPECT_EQ(BalanceStore::verify(db())->table, "SALDOCUENTA");
     BalanceStore::rebuild(db());
     expectAgrees();
+
+    // December's row carries March's line in the sums of the months before it.
+    db().exec("UPDATE SALDOMES SET CreditoAnterior = 5 WHERE Mes = 12");
+    difference = BalanceStore::verify(db());
+    ASSERT_TRUE(difference);
+    EXPECT_EQ(difference->table, "SALDOMES");
+    EXPECT_EQ(difference->key, "E01/E01/110101001 2025-12 anterior");
+    EXPECT_EQ(difference->storedCredit, 5);
+    EXPECT_EQ(difference->postedDebit, 10'000);
+    EXPECT_EQ(difference->postedCredit, 0);
+    BalanceStore::rebuild(db());
+    expectAgrees();
+}
+
+// Books kept by the store before it had months: the upgrade adds them up, and the triggers it
+// puts in place count each later line once in every table.
+TEST(BalanceStoreUpgrade, BooksOfTheEarlierStoreGetTheirMonths)
+{
+    TestDatabase data{TestDatabase::Content::Empty};
+    Db &db = data.db();
+    auto migrations = LedgerMigrations();
+    migrations.resize(4);
+    MigrationRunner(db, migrations).migrate();
+    db.exec("INSERT INTO COMPROBANTE (Codigo, Nombre) VALUES ('001', 'T')");
+    for (const char *account : {"110101001", "210101001"})
+        db.exec("INSERT INTO CUENTACONTABLE (Codigo, Nombre) VALUES (?, 'C')", {account});
+    const auto post = [&db](const QString &number, int line, const QString &account, QDate date,
+                            qint64 debit, qint64 credit) {
+        db.exec("INSERT INTO MOVIMIENTO (Empresa, Matriz, TipoComprobante, NumeroComprobante, "
+                "Usuario, Linea, Cuenta, Fecha, ValorDebito, ValorCredito) "
+                "VALUES ('E01', 'E01', '001', ?, 'ANA', ?, ?, ?, ?, ?)",
+                {number, line, account, date, debit, credit});
+    };
+    post("1", 1, "110101001", QDate(2025, 2, 3), 40'000, 0);
+    post("1", 2, "210101001", QDate(2025, 2, 3), 0, 40'000);
+
+    MigrationRunner(db, LedgerMigrations()).migrate();
+    const auto before = [&db](int month) {
+        return db
+            .scalar("SELECT DebitoAnterior FROM SALDOMES WHERE Cuenta = '110101001' AND "
+                    "Ano = 2025 AND Mes = ?",
+                    {month})
+            .toLongLong();
+    };
+    EXPECT_EQ(before(3), 40'000);
+    EXPECT_EQ(before(12), 40'000);
+    post("2", 1, "110101001", QDate(2025, 7, 9), 2'500, 0);
+    post("2", 2, "210101001", QDate(2025, 7, 9), 0, 2'500);
+    EXPECT_EQ(before(12), 42'500);
+    const auto difference = BalanceStore::verify(db);
+    EXPECT_FALSE(difference) << difference->text().toStdString();
 }
 
 // Random vouchers of two companies over two years, changed and deleted at random: the store
