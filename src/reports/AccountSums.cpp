@@ -5,17 +5,6 @@
 #include "reports/TrialBalanceOptions.h"
 #include "schema/BalanceStore.h"
 
-namespace {
-
-// Months are numbered Ano * 12 + Mes - 1 so that a fiscal year across two calendar years is
-// one range.
-int monthNumber(QDate date)
-{
-    return date.year() * 12 + date.month() - 1;
-}
-
-} // namespace
-
 AccountSums::Dates AccountSums::datesOf(int month, int year, int closingMonth)
 {
     const QDate monthStart(year, month, 1);
@@ -25,50 +14,66 @@ AccountSums::Dates AccountSums::datesOf(int month, int year, int closingMonth)
 std::map<QString, AccountSum> AccountSums::read(Db &db, const TrialBalanceOptions &options,
                                                 int closingMonth)
 {
-    using BalanceStore::VoucherClass;
     const Dates dates = datesOf(options.month, options.year, closingMonth);
-    const int current = monthNumber(dates.monthStart);
-    const int first = monthNumber(dates.fiscalYearStart);
+    const QDate &month = dates.monthStart;
+    const QDate &start = dates.fiscalYearStart;
 
-    QString where = QStringLiteral("Matriz = ?");
-    QVariantList params{options.headOffice};
-    if (!options.consolidated) {
-        where += QStringLiteral(" AND Empresa = ?");
-        params << options.company;
-    }
-    // The fiscal year up to the chosen month, as (Ano, Mes) pairs.
-    where += QStringLiteral(" AND (Ano * 12 + Mes - 1) >= ? AND (Ano * 12 + Mes - 1) <= ? "
-                            "AND Ano >= ? AND Ano <= ?");
-    params << first << current << dates.fiscalYearStart.year() << options.year;
-
-    // One row per account, added up by the engine: everything before the month opens it,
-    // and so does the month's opening voucher in the first month of the fiscal year, which
-    // is never a movement of any month.
-    const QString month = QStringLiteral("(Ano * 12 + Mes - 1)");
-    const QString sql =
-        QStringLiteral("SELECT Cuenta, "
-                       "SUM(CASE WHEN %1 < ? OR (Clase = ? AND ? = 1) THEN Debito - Credito "
-                       "ELSE 0 END), "
-                       "SUM(CASE WHEN %1 = ? AND Clase <> ? AND Clase <> ? THEN Debito ELSE 0 "
-                       "END), "
-                       "SUM(CASE WHEN %1 = ? AND Clase <> ? AND Clase <> ? THEN Credito ELSE 0 "
-                       "END) "
-                       "FROM SALDOCUENTA WHERE %2 GROUP BY Cuenta")
-            .arg(month, where);
-    const int opening = int(VoucherClass::Opening);
-    // A class no row has, when the month's closing vouchers count.
-    const int leftOut = options.withoutClosing ? int(VoucherClass::Closing) : -1;
-    QVariantList all{current, opening, dates.firstMonthOfFiscalYear() ? 1 : 0,
-                     current, opening, leftOut,
-                     current, opening, leftOut};
-    all += params;
+    // The store's month rows hold what the calendar year added up before the month, so the
+    // opening balance is that of the chosen month less that of the fiscal year's first month,
+    // plus December's closing sums of the year before when the fiscal year began in it.
+    const QString where =
+        QStringLiteral(" FROM %1 WHERE Matriz = ? AND Ano = ? AND Mes = ?%2")
+            .arg(BalanceStore::MonthTable,
+                 options.consolidated ? QString() : QStringLiteral(" AND Empresa = ?"));
+    const auto params = [&](QDate m) {
+        QVariantList p{options.headOffice, m.year(), m.month()};
+        if (!options.consolidated)
+            p << options.company;
+        return p;
+    };
+    const QString before = QStringLiteral("DebitoAnterior - CreditoAnterior");
+    const QString through =
+        before + QStringLiteral(" + Debito - Credito + DebitoApertura - "
+                                "CreditoApertura + DebitoCierre - CreditoCierre");
 
     std::map<QString, AccountSum> sums;
-    for (const QSqlRecord &r : db.rows(sql, all)) {
-        AccountSum &sum = sums[r.value(0).toString()];
-        sum.opening = Money::fromSql(r.value(1));
-        sum.debit = Money::fromSql(r.value(2));
-        sum.credit = Money::fromSql(r.value(3));
+    // Rows come in code order per company: each is placed after the last one found, unless
+    // a company before it already brought the code.
+    auto at = [&sums, next = sums.end()](const QString &code) mutable -> AccountSum & {
+        const auto found = sums.try_emplace(next, code);
+        next = std::next(found);
+        return found->second;
+    };
+    const auto add = [&](const QString &opening, QDate m, int sign) {
+        QSqlQuery q = db.run(QStringLiteral("SELECT Cuenta, ") + opening + where, params(m));
+        while (q.next())
+            at(q.value(0).toString()).opening += Money::fromSql(q.value(1)) * sign;
+    };
+
+    // The month: the first month of the fiscal year opens from its opening vouchers alone
+    // (later ones open the months after theirs), and the closing vouchers may be left out.
+    QSqlQuery q = db.run(
+        QStringLiteral("SELECT Cuenta, %1, Debito%2, Credito%3")
+                .arg(dates.firstMonthOfFiscalYear()
+                         ? QStringLiteral("DebitoApertura - CreditoApertura")
+                         : before,
+                     options.withoutClosing ? QString() : QStringLiteral(" + DebitoCierre"),
+                     options.withoutClosing ? QString() : QStringLiteral(" + CreditoCierre")) +
+            where,
+        params(month));
+    while (q.next()) {
+        AccountSum &sum = at(q.value(0).toString());
+        sum.opening += Money::fromSql(q.value(1));
+        sum.debit += Money::fromSql(q.value(2));
+        sum.credit += Money::fromSql(q.value(3));
+    }
+    q.finish();
+
+    if (!dates.firstMonthOfFiscalYear()) {
+        if (start.year() != month.year())
+            add(through, QDate(start.year(), 12, 1), 1);
+        if (start.month() != 1)
+            add(before, start, -1);
     }
     return sums;
 }

@@ -162,8 +162,10 @@ TEST(TrialBalanceRollUp, ShortCodesCountOnceAndSQL2000TakesTheWholeCode)
     EXPECT_EQ(TrialBalance::rollUp(sums, 9, true).at("1105010010").opening, u(7));
 }
 
-// Random books: every month and level of the balance from the store equals the sums taken
-// line by line from MOVIMIENTO.
+// Random books over two calendar years, corrected and partly deleted after posting: every
+// month and level of the balance from the store equals the sums taken line by line from
+// MOVIMIENTO, for fiscal years closing in December and in June, of the head office alone and
+// consolidated, with and without the month's closing vouchers.
 TEST_F(TrialBalanceTest, TheStoreGivesWhatTheLinesAddUpTo)
 {
     QRandomGenerator random(42);
@@ -171,32 +173,69 @@ TEST_F(TrialBalanceTest, TheStoreGivesWhatTheLinesAddUpTo)
     const QStringList types{"001", "001", "001", "999", "099"};
     {
         Transaction tx(db());
-        for (int i = 0; i < 80; ++i)
-            post(QDate(2025, 1 + random.bounded(12), 1 + random.bounded(28)),
+        for (int i = 0; i < 120; ++i)
+            post(QDate(2024 + random.bounded(2), 1 + random.bounded(12), 1 + random.bounded(28)),
                  details[random.bounded(details.size())], details[random.bounded(details.size())],
                  random.bounded(1, 5000), types[random.bounded(types.size())],
                  random.bounded(2) ? "E01" : "E02");
         tx.commit();
     }
-    for (int month = 1; month <= 12; ++month) {
-        const QDate first(2025, month, 1);
-        for (const QString &code :
-             {QString("1"), QString("11"), QString("1105"), QString("110501001"), QString("41")}) {
-            const QString like = code + "%";
-            const Money opening = Money::fromSql(db().scalar(
-                "SELECT SUM(ValorDebito - ValorCredito) FROM MOVIMIENTO WHERE Empresa = 'E01' "
-                "AND Cuenta LIKE ? AND ((Fecha < ?) OR (? = 1 AND Fecha < ? AND "
-                "TipoComprobante = '999'))",
-                {like, first, month == 1 ? 1 : 0, first.addMonths(1)}));
-            const Money debit = Money::fromSql(db().scalar(
-                "SELECT SUM(ValorDebito) FROM MOVIMIENTO WHERE Empresa = 'E01' AND Cuenta LIKE ? "
-                "AND Fecha >= ? AND Fecha < ? AND TipoComprobante <> '999'",
-                {like, first, first.addMonths(1)}));
-            auto o = options(month, 2025);
-            o.showAll = true;
-            const auto found = row(o, code);
-            EXPECT_EQ(found.sum.opening, opening) << month << " " << code.toStdString();
-            EXPECT_EQ(found.sum.debit, debit) << month << " " << code.toStdString();
+    db().exec("UPDATE MOVIMIENTO SET Fecha = ? WHERE NumeroComprobante IN ('3', '4', '5')",
+              {QDate(2025, 2, 14)});
+    db().exec("UPDATE MOVIMIENTO SET ValorDebito = ValorDebito * 2, ValorCredito = "
+              "ValorCredito * 2 WHERE NumeroComprobante = '10'");
+    db().exec("DELETE FROM MOVIMIENTO WHERE NumeroComprobante IN ('7', '8', '90')");
+
+    struct Line
+    {
+        QString company, account, type;
+        QDate date;
+        Money debit, credit;
+    };
+    std::vector<Line> lines;
+    for (const QSqlRecord &r : db().rows("SELECT Empresa, Cuenta, TipoComprobante, Fecha, "
+                                         "ValorDebito, ValorCredito FROM MOVIMIENTO"))
+        lines.push_back({r.value(0).toString(), r.value(1).toString(), r.value(2).toString(),
+                         r.value(3).toDate(), Money::fromSql(r.value(4)),
+                         Money::fromSql(r.value(5))});
+
+    for (int closing : {12, 6}) {
+        db().exec("UPDATE EMPRESA SET Mes = ?", {closing});
+        for (QDate month(2024, 1, 1); month.year() < 2026; month = month.addMonths(1)) {
+            const int firstMonth = closing % 12 + 1;
+            const QDate fiscalStart(month.month() >= firstMonth ? month.year() : month.year() - 1,
+                                    firstMonth, 1);
+            for (bool consolidated : {false, true}) {
+                auto o = options(month.month(), month.year());
+                o.consolidated = consolidated;
+                o.withoutClosing = month.month() % 2 == 0;
+                o.showAll = true;
+                const auto balance = TrialBalance::compute(db(), o);
+                ASSERT_EQ(balance.size(), TrialBalanceBooks::chart().size());
+                for (const TrialBalanceRow &row : balance) {
+                    AccountSum expected;
+                    for (const Line &l : lines) {
+                        if ((!consolidated && l.company != "E01") ||
+                            !l.account.startsWith(row.code) || l.date < fiscalStart ||
+                            l.date >= month.addMonths(1))
+                            continue;
+                        if (l.date < month || (l.type == "999" && month == fiscalStart)) {
+                            expected.opening += l.debit - l.credit;
+                        } else if (l.type != "999" && !(o.withoutClosing && l.type == "099")) {
+                            expected.debit += l.debit;
+                            expected.credit += l.credit;
+                        }
+                    }
+                    const std::string where = QString("closing %1, %2, %3%4")
+                                                  .arg(closing)
+                                                  .arg(month.toString("yyyy-MM"), row.code,
+                                                       consolidated ? ", consolidated" : "")
+                                                  .toStdString();
+                    EXPECT_EQ(row.sum.opening, expected.opening) << where;
+                    EXPECT_EQ(row.sum.debit, expected.debit) << where;
+                    EXPECT_EQ(row.sum.credit, expected.credit) << where;
+                }
+            }
         }
     }
 }
