@@ -14,10 +14,12 @@ int closingMonthOf(Db &db, const TrialBalanceOptions &options)
 
 } // namespace
 
-std::map<QString, AccountSum> TrialBalance::rollUp(const std::map<QString, AccountSum> &sums,
-                                                   int detailDigits, bool wholeCodeDetail)
+QHash<QString, AccountSum> TrialBalance::rollUp(const std::map<QString, AccountSum> &sums,
+                                                int detailDigits, bool wholeCodeDetail)
 {
-    std::map<QString, AccountSum> rolled;
+    QHash<QString, AccountSum> rolled;
+    // About one prefix per account of the chart.
+    rolled.reserve(qsizetype(sums.size()) * 5 / 4);
     for (const auto &[code, sum] : sums) {
         // A code shorter than a level yields the same prefix twice; it must count once.
         // Prefixes of one code differ only in their length.
@@ -61,24 +63,28 @@ std::vector<TrialBalanceRow> TrialBalance::compute(Db &db, const TrialBalanceOpt
 
     std::vector<TrialBalanceRow> rows;
     // Only codes of the chart appear: prefixes that are no account, and the grand total,
-    // are left out.
-    for (const QSqlRecord &r : db.rows(QStringLiteral(
-             "SELECT Codigo, Nombre, EsPadre FROM CUENTACONTABLE ORDER BY Codigo"))) {
-        TrialBalanceRow row{
-            r.value(0).toString(), r.value(1).toString(), r.value(2).toInt() != 0, {}};
-        if (row.code.size() > longest)
+    // are left out. The name is read only for a row that is listed.
+    QSqlQuery chart = db.run(QStringLiteral("SELECT Codigo, Nombre, EsPadre FROM CUENTACONTABLE "
+                                            "WHERE LENGTH(Codigo) <= ? ORDER BY Codigo"),
+                             {longest});
+    while (chart.next()) {
+        const QString code = chart.value(0).toString();
+        if (code.size() > longest)
             continue;
         // Codes compare as text: "11" to "12" takes in "1105".
-        if (inRange && (row.code < options.from || row.code > options.to))
+        if (inRange && (code < options.from || code > options.to))
             continue;
-        if (const auto found = rolled.find(row.code); found != rolled.end())
-            row.sum = found->second;
-        if (!options.showAll && row.sum.isZero())
+        const AccountSum sum = rolled.value(code);
+        if (!options.showAll && sum.isZero())
             continue;
-        rows.push_back(std::move(row));
+        rows.push_back({code, chart.value(1).toString(), chart.value(2).toInt() != 0, sum});
     }
+    chart.finish();
     // The engines order text differently; the report reads codes in byte order everywhere.
-    std::sort(rows.begin(), rows.end(),
-              [](const TrialBalanceRow &a, const TrialBalanceRow &b) { return a.code < b.code; });
+    const auto byCode = [](const TrialBalanceRow &a, const TrialBalanceRow &b) {
+        return a.code < b.code;
+    };
+    if (!std::is_sorted(rows.begin(), rows.end(), byCode))
+        std::sort(rows.begin(), rows.end(), byCode);
     return rows;
 }

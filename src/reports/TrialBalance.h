@@ -4,6 +4,7 @@
 #include "reports/AccountSums.h"
 #include "reports/TrialBalanceOptions.h"
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -30,8 +31,8 @@ public:
 
     // Adds `sums` up to the levels a row can show: each prefix of 1, 2, 4 and 6 characters
     // and the detail level (the first `detailDigits` characters, or the whole code).
-    static std::map<QString, AccountSum> rollUp(const std::map<QString, AccountSum> &sums,
-                                                int detailDigits, bool wholeCodeDetail);
+    static QHash<QString, AccountSum> rollUp(const std::map<QString, AccountSum> &sums,
+                                             int detailDigits, bool wholeCodeDetail);
     // Longest code the level option shows.
     static int maxCodeLength(int level, int detailDigits);
 };

@@ -155,11 +155,11 @@ TEST(TrialBalanceRollUp, ShortCodesCountOnceAndSQL2000TakesTheWholeCode)
     const std::map<QString, AccountSum> sums{{"11", {u(5), {}, {}}},
                                              {"1105010010", {u(7), {}, {}}}};
     const auto rolled = TrialBalance::rollUp(sums, 9, false);
-    EXPECT_EQ(rolled.at("11").opening, u(12));
-    EXPECT_EQ(rolled.at("1").opening, u(12));
-    EXPECT_EQ(rolled.at("110501001").opening, u(7));
-    EXPECT_FALSE(rolled.count("1105010010"));
-    EXPECT_EQ(TrialBalance::rollUp(sums, 9, true).at("1105010010").opening, u(7));
+    EXPECT_EQ(rolled.value("11").opening, u(12));
+    EXPECT_EQ(rolled.value("1").opening, u(12));
+    EXPECT_EQ(rolled.value("110501001").opening, u(7));
+    EXPECT_FALSE(rolled.contains("1105010010"));
+    EXPECT_EQ(TrialBalance::rollUp(sums, 9, true).value("1105010010").opening, u(7));
 }
 
 // Random books over two calendar years, corrected and partly deleted after posting: every
