@@ -69,6 +69,20 @@ void markDone(Db &db, qint64 lines, double seconds)
         db.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
 }
 
+// Brings kept books written by an older program to the current schema, as a user's would be.
+void upgrade(Db &db, const QString &name)
+{
+    QElapsedTimer timer;
+    timer.start();
+    if (MigrationRunner(db, LedgerMigrations()).migrate() == 0)
+        return;
+    // As a database administrator would after a bulk change.
+    if (db.engine() == Engine::Postgres)
+        db.exec(QStringLiteral("VACUUM ANALYZE"));
+    std::fprintf(stderr, "upgraded %s in %.1f s\n", qPrintable(name),
+                 double(timer.nsecsElapsed()) / 1e9);
+}
+
 // Reopens the kept books of `lines`, or builds them.
 Books &books(Engine engine, qint64 lines)
 {
@@ -89,6 +103,8 @@ Books &books(Engine engine, qint64 lines)
                 b.db.reset();
                 for (const char *suffix : {"", "-wal", "-shm"})
                     QFile::remove(s.database + QLatin1String(suffix));
+            } else {
+                upgrade(*b.db, s.database);
             }
         }
         if (!b.db) {
@@ -104,6 +120,8 @@ Books &books(Engine engine, qint64 lines)
             if (!finished(*b.db)) {
                 b.db.reset();
                 admin->exec(QStringLiteral("DROP DATABASE %1").arg(name));
+            } else {
+                upgrade(*b.db, name);
             }
         }
         if (!b.db) {
