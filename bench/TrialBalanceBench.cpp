@@ -83,11 +83,18 @@ void upgrade(Db &db, const QString &name)
                  double(timer.nsecsElapsed()) / 1e9);
 }
 
+// The books opened so far. Closed before main returns: a connection must not outlive the
+// application object.
+std::map<std::pair<Engine, qint64>, Books> &openBooks()
+{
+    static std::map<std::pair<Engine, qint64>, Books> open;
+    return open;
+}
+
 // Reopens the kept books of `lines`, or builds them.
 Books &books(Engine engine, qint64 lines)
 {
-    static std::map<std::pair<Engine, qint64>, Books> open;
-    Books &b = open[{engine, lines}];
+    Books &b = openBooks()[{engine, lines}];
     if (b.db)
         return b;
     const auto finished = [lines](Db &db) {
@@ -252,5 +259,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    openBooks().clear();
     return 0;
 }
