@@ -21,11 +21,15 @@ std::map<QString, AccountSum> AccountSums::read(Db &db, const TrialBalanceOption
     // The store's month rows hold what the calendar year added up before the month, so the
     // opening balance is that of the chosen month less that of the fiscal year's first month,
     // plus December's closing sums of the year before when the fiscal year began in it.
-    const QString where =
-        QStringLiteral(" FROM %1 WHERE Matriz = ? AND Ano = ? AND Mes = ?%2")
-            .arg(BalanceStore::MonthTable,
+    // Consolidated, the companies' rows of an account are added up here: cheaper than
+    // grouping on the server, which on PostgreSQL hashes the codes and sums in NUMERIC.
+    const auto select = [&options](const QStringList &amounts) {
+        return QStringLiteral("SELECT Cuenta, %1 FROM %2 WHERE Matriz = ? AND Ano = ? AND "
+                              "Mes = ?%3")
+            .arg(amounts.join(QStringLiteral(", ")), BalanceStore::MonthTable,
                  options.consolidated ? QString() : QStringLiteral(" AND Empresa = ?"));
-    const auto params = [&](QDate m) {
+    };
+    const auto params = [&options](QDate m) {
         QVariantList p{options.headOffice, m.year(), m.month()};
         if (!options.consolidated)
             p << options.company;
@@ -37,29 +41,22 @@ std::map<QString, AccountSum> AccountSums::read(Db &db, const TrialBalanceOption
                                 "CreditoApertura + DebitoCierre - CreditoCierre");
 
     std::map<QString, AccountSum> sums;
-    // Rows come in code order per company: each is placed after the last one found, unless
-    // a company before it already brought the code.
+    // Rows come in code order, company by company: each is placed after the last one found.
     auto at = [&sums, next = sums.end()](const QString &code) mutable -> AccountSum & {
         const auto found = sums.try_emplace(next, code);
         next = std::next(found);
         return found->second;
     };
-    const auto add = [&](const QString &opening, QDate m, int sign) {
-        QSqlQuery q = db.run(QStringLiteral("SELECT Cuenta, ") + opening + where, params(m));
-        while (q.next())
-            at(q.value(0).toString()).opening += Money::fromSql(q.value(1)) * sign;
-    };
 
     // The month: the first month of the fiscal year opens from its opening vouchers alone
     // (later ones open the months after theirs), and the closing vouchers may be left out.
     QSqlQuery q = db.run(
-        QStringLiteral("SELECT Cuenta, %1, Debito%2, Credito%3")
-                .arg(dates.firstMonthOfFiscalYear()
-                         ? QStringLiteral("DebitoApertura - CreditoApertura")
-                         : before,
-                     options.withoutClosing ? QString() : QStringLiteral(" + DebitoCierre"),
-                     options.withoutClosing ? QString() : QStringLiteral(" + CreditoCierre")) +
-            where,
+        select({dates.firstMonthOfFiscalYear() ? QStringLiteral("DebitoApertura - CreditoApertura")
+                                               : before,
+                options.withoutClosing ? QStringLiteral("Debito")
+                                       : QStringLiteral("Debito + DebitoCierre"),
+                options.withoutClosing ? QStringLiteral("Credito")
+                                       : QStringLiteral("Credito + CreditoCierre")}),
         params(month));
     while (q.next()) {
         AccountSum &sum = at(q.value(0).toString());
@@ -69,11 +66,16 @@ std::map<QString, AccountSum> AccountSums::read(Db &db, const TrialBalanceOption
     }
     q.finish();
 
+    const auto open = [&](const QString &opening, QDate m, int sign) {
+        QSqlQuery q = db.run(select({opening}), params(m));
+        while (q.next())
+            at(q.value(0).toString()).opening += Money::fromSql(q.value(1)) * sign;
+    };
     if (!dates.firstMonthOfFiscalYear()) {
         if (start.year() != month.year())
-            add(through, QDate(start.year(), 12, 1), 1);
+            open(through, QDate(start.year(), 12, 1), 1);
         if (start.month() != 1)
-            add(before, start, -1);
+            open(before, start, -1);
     }
     return sums;
 }

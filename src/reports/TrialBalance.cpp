@@ -63,10 +63,14 @@ std::vector<TrialBalanceRow> TrialBalance::compute(Db &db, const TrialBalanceOpt
 
     std::vector<TrialBalanceRow> rows;
     // Only codes of the chart appear: prefixes that are no account, and the grand total,
-    // are left out. The name is read only for a row that is listed.
-    QSqlQuery chart = db.run(QStringLiteral("SELECT Codigo, Nombre, EsPadre FROM CUENTACONTABLE "
-                                            "WHERE LENGTH(Codigo) <= ? ORDER BY Codigo"),
-                             {longest});
+    // are left out. The first levels are few codes of a long chart (their lengths are fixed:
+    // 2, 4 or 6), and a name is read only for a row that is listed.
+    QString shortCodes;
+    if (options.level >= 1 && options.level <= 3)
+        shortCodes = QStringLiteral(" WHERE LENGTH(Codigo) <= %1").arg(longest);
+    QSqlQuery chart = db.run(QStringLiteral("SELECT Codigo, Nombre, EsPadre FROM CUENTACONTABLE%1 "
+                                            "ORDER BY Codigo")
+                                 .arg(shortCodes));
     while (chart.next()) {
         const QString code = chart.value(0).toString();
         if (code.size() > longest)
