@@ -76,6 +76,18 @@ int CompanySelection::modeForUser() const
     return 0;
 }
 
+bool CompanySelection::needsFirstCompany() const
+{
+    return NeedsFirstCompany(m_session);
+}
+
+bool CompanySelection::NeedsFirstCompany(Session &session)
+{
+    Db &db = session.db();
+    return !db.exists(QStringLiteral("SELECT 1 FROM EMPRESA")) &&
+           UserRights::IsSystemsUser(db, session.gUsuario);
+}
+
 CompanySelection::Outcome CompanySelection::SelectCompany(int mode)
 {
     const QVariantList params =

@@ -19,12 +19,19 @@ public:
 
     enum class Outcome { NothingPicked, SameCompany, AlreadyInUse, Selected };
 
+    // The companies window, where a new installation creates its first head office.
+    static inline const QString CompaniesNode = QStringLiteral("mnu_empresas");
+
     CompanySelection(Session &session, Picker picker, QString hostName);
 
     // Mode 1: every company (administrators); otherwise the user's assigned companies.
     Outcome SelectCompany(int mode);
     // The mode the menu entry and the toolbar use for the session's user; 0 = nothing to pick.
     int modeForUser() const;
+    // The database has no company yet and the session's user belongs to "SISTEMAS": instead of
+    // an empty list he is taken to the companies window to create the first head office.
+    bool needsFirstCompany() const;
+    static bool NeedsFirstCompany(Session &session);
 
     // The statement each mode shows, with its bound values (15 columns, head offices first).
     static QString companyQuery(int mode);

@@ -213,6 +213,21 @@ TEST_F(CompanySelectionTest, SameCompanyOnlyReopensThePeriodWhileNoneIsChosen)
     EXPECT_EQ(selection("zzz").SelectCompany(2), CompanySelection::Outcome::NothingPicked);
 }
 
+TEST_F(CompanySelectionTest, OnlyAnAdministratorOfANewDatabaseIsSentToCreateTheFirstCompany)
+{
+    EXPECT_FALSE(CompanySelection::NeedsFirstCompany(session)); // there are companies
+    db().exec("DELETE FROM USUARIOEMPRESA");
+    db().exec("DELETE FROM EMPRESA");
+    EXPECT_FALSE(CompanySelection::NeedsFirstCompany(session)); // Ana is no administrator
+    Fixtures::addUser(db(), "ADMIN", "x", {"SISTEMAS"});
+    Fixtures::addUser(db(), "JEFE", "x", {"SUPERGRUPO"});
+    session.gUsuario = "JEFE";
+    EXPECT_FALSE(CompanySelection::NeedsFirstCompany(session));
+    session.gUsuario = "ADMIN";
+    EXPECT_TRUE(CompanySelection::NeedsFirstCompany(session));
+    EXPECT_TRUE(selection("001").needsFirstCompany());
+}
+
 TEST_F(CompanySelectionTest, TheSameUserInTheSameCompanyElsewhereIsRefused)
 {
     db().exec("INSERT INTO SESIONUSUARIO (Empresa, Matriz, Usuario, Fecha, NombreEquipo) "

@@ -44,6 +44,10 @@ public:
     void startLoginTimer();
     // Shows the login window; afterwards the status bar and menu show who is logged in.
     void runLogin();
+    // The choice of the working company, which goes on to the choice of the period. While the
+    // database has no company, a member of "SISTEMAS" gets the companies window instead,
+    // ready for the first head office.
+    void runCompanySelection();
     // A click on a menu entry, by its caption and key.
     void menuChoice(const QString &caption, const QString &code);
     // Opens the window of a function node, or brings the open one to the front.
@@ -59,6 +63,7 @@ public:
     void setCompanyButtonVisible(bool visible) override;
     std::vector<ChildWindowState> childWindows() const override;
     bool closeChildWindows() override;
+    void selectCompany() override;
 
     QLabel *panelUsuario() const { return m_panelUser; }
     QLabel *panelServidor() const { return m_panelServer; }
@@ -86,6 +91,7 @@ private:
     void chooseMenuFont();
     void showHelp();
     void showAbout();
+    void openFirstCompany();
     QMdiSubWindow *findChildWindow(const QString &form) const;
     QMdiSubWindow *showChild(QWidget *window);
 

@@ -6,6 +6,7 @@
 #include "common/Session.h"
 #include "platform/Db.h"
 #include "platform/SettingsStore.h"
+#include "shell/CompanySelection.h"
 #include "shell/HelpFile.h"
 #include "shell/NavigationMenu.h"
 #include "shell/UserRights.h"
@@ -151,7 +152,11 @@ void frmPrincipal::menuChoice(const QString &caption, const QString &code)
     } else {
         if (const auto mode = NavigationMenu::OptionModeFor(caption))
             m_session.gModoOpcion = *mode;
-        const QString refusal = NavigationMenu::OpenRefusal(m_session);
+        QString refusal = NavigationMenu::OpenRefusal(m_session);
+        // The first head office is created before there is any company to work in.
+        if (!refusal.isEmpty() && code == CompanySelection::CompaniesNode &&
+            CompanySelection::NeedsFirstCompany(m_session))
+            refusal.clear();
         if (!refusal.isEmpty()) {
             m_prompter.warning(refusal);
             return;
