@@ -14,12 +14,17 @@ struct ReportValue
 };
 
 // The lines that head every listing, in this order: NombreEmpresa, NombreMatriz,
-// DireccionEmpresa, CiudadEmpresa, TelefonoEmpresa, NombreIDEmpresa, Usuario (the user's
-// code) and NombreUsuario. The report runner hands them to every layout; a listing statement
-// may also carry them as its first columns.
+// DireccionEmpresa, CiudadEmpresa, TelefonoEmpresa, NombreIDEmpresa (the name of the tax
+// identifier, "RIF"), Usuario (the user's code), NombreUsuario, and IdentificacionEmpresa: the
+// identifier's name followed by the working company's code, which is its RIF
+// ("RIF J-30123456-7"). The report runner hands them all to every layout, and every shipped
+// layout heads its pages with IdentificacionEmpresa.
 std::vector<ReportValue> ReportHeadingValues(const Session &session);
 
-// "CAST(? AS TEXT) AS NombreEmpresa, ..." to open a listing's select list with the heading
-// values; bind ReportHeadingParameters() in the same order.
+// The company's line of identification: `label` and `code`, either of them possibly empty.
+QString CompanyIdentification(const QString &label, const QString &code);
+
+// "CAST(? AS TEXT) AS NombreEmpresa, ..." to open a listing's select list with the first eight
+// heading values (up to NombreUsuario); bind ReportHeadingParameters() in the same order.
 QString ReportHeadingColumns();
 QVariantList ReportHeadingParameters(const Session &session);
