@@ -19,7 +19,8 @@ const QSet<QString> &textAttributes()
 {
     static const QSet<QString> names{"x",      "y",      "width",    "height", "font", "size",
                                      "bold",   "italic", "align",    "valign", "when", "unless",
-                                     "prefix", "suffix", "boldWhen", "grow"};
+                                     "prefix", "suffix", "boldWhen", "grow",
+                                     "ellipsis"};
     return names;
 }
 
@@ -279,6 +280,9 @@ private:
         else
             fail(QStringLiteral("alineación \"%1\" desconocida (left, center, right)").arg(h));
         e.grow = flag("grow");
+        e.ellipsis = flag("ellipsis");
+        if (e.grow && e.ellipsis)
+            fail(QStringLiteral("\"grow\" y \"ellipsis\" no van juntos: el texto crece o se acorta"));
         const QString v = attr("valign").toLower();
         if (v == QLatin1String("top") || (v.isEmpty() && e.grow))
             align |= Qt::AlignTop;

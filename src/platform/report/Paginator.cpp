@@ -37,7 +37,6 @@ struct BoundBand
 {
     const ReportBand *band = nullptr;
     std::vector<BoundElement> elements;
-    bool grows = false;
 
     bool present() const { return band && band->present; }
 };
@@ -167,7 +166,6 @@ private:
                     column = b.value.column >= 0 ? b.value.column : GroupTotals::NoColumn;
                 m_slots.push_back({e.scope, e.groupLevel, column});
             }
-            bound.grows = bound.grows || e.grow;
             bound.elements.push_back(std::move(b));
         }
         return bound;
@@ -224,27 +222,68 @@ private:
         return text.isEmpty() ? text : e.prefix + text + e.suffix;
     }
 
-    qreal measure(const BoundElement &b, const QString &text)
+    static bool printsText(const ReportElement &e)
     {
-        if (!m_measure)
-            m_measure.emplace();
-        const ReportElement &e = *b.element;
-        return std::max(e.rect.height(), m_measure->wrappedHeight(m_layout.fonts[size_t(e.font)],
-                                                                  e.rect.width(), text));
+        switch (e.kind) {
+        case ReportElementKind::Text:
+        case ReportElementKind::Field:
+        case ReportElementKind::Sum:
+        case ReportElementKind::Count:
+        case ReportElementKind::PageNumber:
+        case ReportElementKind::PrintDate:
+        case ReportElementKind::PrintTime:
+            return true;
+        default:
+            return false;
+        }
     }
 
-    qreal heightOf(const BoundBand &band, int row)
+    // A text element as this row prints it: its text within its width, in its font.
+    struct Laid
+    {
+        bool drawn = false;
+        int font = 0;
+        TextMeasure::Fitted fitted;
+    };
+
+    std::vector<Laid> layOut(const BoundBand &band, int row)
+    {
+        std::vector<Laid> laid(band.elements.size());
+        const QVariantList *r = rowAt(row);
+        for (size_t i = 0; i < band.elements.size(); ++i) {
+            const BoundElement &b = band.elements[i];
+            const ReportElement &e = *b.element;
+            if (!printsText(e) || !visible(b, r))
+                continue;
+            const QString text = textOf(b, row);
+            if (text.isEmpty())
+                continue;
+            if (!m_measure)
+                m_measure.emplace();
+            Laid &l = laid[i];
+            l.drawn = true;
+            l.font = b.bold.named && FieldFormatter::holdsSomething(b.bold.value(r)) ? e.boldFont
+                                                                                      : e.font;
+            l.fitted = m_measure->fit(m_layout.fonts[size_t(l.font)], e.rect.width(), text,
+                                      e.ellipsis);
+        }
+        return laid;
+    }
+
+    // The band's height for this row: a text that takes several lines makes it grow.
+    static qreal heightOf(const BoundBand &band, const std::vector<Laid> &laid)
     {
         qreal height = band.band->height;
-        if (!band.grows)
-            return height;
-        const QVariantList *r = rowAt(row);
-        for (const BoundElement &b : band.elements) {
-            if (b.element->grow && visible(b, r))
-                height = std::max(height, b.element->rect.top() + measure(b, textOf(b, row)));
+        for (size_t i = 0; i < laid.size(); ++i) {
+            const ReportElement &e = *band.elements[i].element;
+            if (laid[i].drawn && (e.grow || !laid[i].fitted.lines.isEmpty()))
+                height =
+                    std::max(height, e.rect.top() + std::max(e.rect.height(), laid[i].fitted.height));
         }
         return height;
     }
+
+    qreal heightOf(const BoundBand &band, int row) { return heightOf(band, layOut(band, row)); }
 
     int imageIndex(const BoundElement &b, int row)
     {
@@ -270,12 +309,13 @@ private:
         return index;
     }
 
-    void draw(const BoundBand &band, int row, qreal height)
+    void draw(const BoundBand &band, int row, const std::vector<Laid> &laid, qreal height)
     {
         const QVariantList *r = rowAt(row);
         const QPointF origin(m_page.margins.left(), m_y);
         auto &items = m_result.pages.back().items;
-        for (const BoundElement &b : band.elements) {
+        for (size_t i = 0; i < band.elements.size(); ++i) {
+            const BoundElement &b = band.elements[i];
             if (!visible(b, r))
                 continue;
             const ReportElement &e = *b.element;
@@ -304,19 +344,19 @@ private:
                 item.alignment = e.alignment;
                 m_pendingCounts.push_back({m_result.pages.size() - 1, items.size(), &e});
                 break;
-            default:
-                item.text = textOf(b, row);
-                if (item.text.isEmpty())
+            default: {
+                const Laid &l = laid[i];
+                if (!l.drawn)
                     continue;
-                item.font = b.bold.named && FieldFormatter::holdsSomething(b.bold.value(r))
-                                ? e.boldFont
-                                : e.font;
+                item.text = l.fitted.text;
+                item.lines = l.fitted.lines;
+                item.font = l.font;
                 item.alignment = e.alignment;
-                if (e.grow) {
-                    item.alignment |= Qt::TextWordWrap;
-                    item.rect.setHeight(std::min(measure(b, item.text), height - e.rect.top()));
-                }
+                if (e.grow || !item.lines.isEmpty())
+                    item.rect.setHeight(std::min(std::max(e.rect.height(), l.fitted.height),
+                                                 height - e.rect.top()));
                 break;
+            }
             }
             items.push_back(std::move(item));
         }
@@ -330,12 +370,24 @@ private:
     {
         if (!band.present())
             return;
-        const qreal height = heightOf(band, row);
+        std::vector<Laid> laid = layOut(band, row);
+        qreal height = heightOf(band, laid);
         if (!atBodyTop() && m_y + height > m_footerTop) {
             closePage(row);
             openPage(row, active);
+            laid = layOut(band, row);
+            height = heightOf(band, laid);
         }
-        draw(band, row, height);
+        draw(band, row, laid, height);
+        m_y += height;
+    }
+
+    // Draws a band at the current position, as tall as its texts make it.
+    void drawHere(const BoundBand &band, int row)
+    {
+        const std::vector<Laid> laid = layOut(band, row);
+        const qreal height = heightOf(band, laid);
+        draw(band, row, laid, height);
         m_y += height;
     }
 
@@ -345,19 +397,13 @@ private:
         m_pageAcc.assign(m_slots.size(), 0);
         m_y = m_page.margins.top();
         for (const BoundBand *band : {&m_pageHeader, &m_columnHeader}) {
-            if (band->present()) {
-                const qreal height = heightOf(*band, row);
-                draw(*band, row, height);
-                m_y += height;
-            }
+            if (band->present())
+                drawHere(*band, row);
         }
         for (int g = 0; g < activeGroups; ++g) {
             const BoundBand &header = m_groupHeaders[size_t(g)];
-            if (m_layout.groups[size_t(g)].repeatHeader && header.present()) {
-                const qreal height = heightOf(header, row);
-                draw(header, row, height);
-                m_y += height;
-            }
+            if (m_layout.groups[size_t(g)].repeatHeader && header.present())
+                drawHere(header, row);
         }
         m_bodyTop = m_y;
     }
@@ -367,7 +413,7 @@ private:
         if (!m_pageFooter.present())
             return;
         m_y = m_footerTop;
-        draw(m_pageFooter, row, m_pageFooter.band->height);
+        draw(m_pageFooter, row, layOut(m_pageFooter, row), m_pageFooter.band->height);
     }
 
     const ReportLayout &m_layout;

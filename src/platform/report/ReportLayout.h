@@ -80,7 +80,8 @@ struct ReportElement
     int alignment = 0;      // Qt::Alignment flags
     int font = 0;           // index into ReportLayout::fonts
     int boldFont = -1;      // font used when `boldWhen` holds
-    bool grow = false;      // wraps and lets its band grow
+    bool grow = false;      // top-aligned, for a text expected to take several lines
+    bool ellipsis = false;  // a text wider than the element ends with "…" instead of wrapping
     qreal lineWidth = 0.25; // Line, Box
     QString fill;           // Box: colour name, empty = none
     QString imageFile;      // Image: path relative to the layout's folder

@@ -121,6 +121,9 @@ TEST(LayoutReader, RejectsAMalformedFileWholeSayingWhereAndWhat)
          "field='A' group='B'/></summary></report>",
          "el grupo \"B\" no existe"},
         {"<report><detail height='5'/><detail height='5'/></report>", "aparece dos veces"},
+        {"<report><detail height='5'><field x='0' y='0' width='5' height='5' name='A' "
+         "grow='true' ellipsis='true'/></detail></report>",
+         "no van juntos"},
         {"<report><page size='A3'/></report>", "tamaño de papel \"a3\""},
         {"<report><detail height='5'><field x='0' y='0' width='5' height='5' name='A' "
          "format='money'/></detail></report>",
