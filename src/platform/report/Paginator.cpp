@@ -53,8 +53,10 @@ public:
         , m_printedAt(printedAt)
     {
         const qreal paperHeight = m_page.paperSize().height();
-        m_footerTop = paperHeight - m_page.margins.bottom() -
-                      (layout.pageFooter.present ? layout.pageFooter.height : 0);
+        m_pageFooterTop = paperHeight - m_page.margins.bottom() -
+                          (layout.pageFooter.present ? layout.pageFooter.height : 0);
+        m_footerTop = m_pageFooterTop -
+                      (layout.carriedForward.present ? layout.carriedForward.height : 0);
         m_pageHeader = bind(layout.pageHeader);
         m_columnHeader = bind(layout.columnHeader);
         for (const ReportGroup &g : layout.groups) {
@@ -65,6 +67,8 @@ public:
         m_detail = bind(layout.detail);
         m_summary = bind(layout.summary);
         m_pageFooter = bind(layout.pageFooter);
+        m_broughtForward = bind(layout.broughtForward);
+        m_carriedForward = bind(layout.carriedForward);
     }
 
     Paginator::Result go()
@@ -94,7 +98,7 @@ public:
                 need += m_groupHeaders[size_t(g)].present() ? heightOf(m_groupHeaders[size_t(g)], r)
                                                             : 0;
             if (!atBodyTop() && (wantsNewPage || m_y + need > m_footerTop)) {
-                closePage(r - 1);
+                closePage(r - 1, true);
                 openPage(r, active);
             }
             for (int g = change; g < groups; ++g) {
@@ -113,8 +117,8 @@ public:
             place(m_groupFooters[size_t(g)], last, g + 1);
             active = g;
         }
-        place(m_summary, last, 0);
-        closePage(last);
+        place(m_summary, last, 0, true);
+        closePage(last, false);
 
         for (const Pending &p : m_pendingCounts) {
             DrawItem &item = m_result.pages[p.page].items[p.item];
@@ -365,15 +369,16 @@ private:
     bool atBodyTop() const { return m_y <= m_bodyTop; }
 
     // Places a band below what the page holds, on a new page when it does not fit;
-    // `active` groups repeat their headers there.
-    void place(const BoundBand &band, int row, int active)
+    // `active` groups repeat their headers there. The last band of the report may take the
+    // room kept for the carried totals, which a last page does not print.
+    void place(const BoundBand &band, int row, int active, bool last = false)
     {
         if (!band.present())
             return;
         std::vector<Laid> laid = layOut(band, row);
         qreal height = heightOf(band, laid);
-        if (!atBodyTop() && m_y + height > m_footerTop) {
-            closePage(row);
+        if (!atBodyTop() && m_y + height > (last ? m_pageFooterTop : m_footerTop)) {
+            closePage(row, true);
             openPage(row, active);
             laid = layOut(band, row);
             height = heightOf(band, laid);
@@ -400,6 +405,9 @@ private:
             if (band->present())
                 drawHere(*band, row);
         }
+        // What the pages before carried, under the headings of every page after the first.
+        if (m_result.pages.size() > 1 && m_broughtForward.present())
+            drawHere(m_broughtForward, row);
         for (int g = 0; g < activeGroups; ++g) {
             const BoundBand &header = m_groupHeaders[size_t(g)];
             if (m_layout.groups[size_t(g)].repeatHeader && header.present())
@@ -408,11 +416,17 @@ private:
         m_bodyTop = m_y;
     }
 
-    void closePage(int row)
+    // `more`: another page follows, so this one ends with the carried totals.
+    void closePage(int row, bool more)
     {
+        if (more && m_carriedForward.present()) {
+            m_y = m_footerTop;
+            draw(m_carriedForward, row, layOut(m_carriedForward, row),
+                 m_carriedForward.band->height);
+        }
         if (!m_pageFooter.present())
             return;
-        m_y = m_footerTop;
+        m_y = m_pageFooterTop;
         draw(m_pageFooter, row, layOut(m_pageFooter, row), m_pageFooter.band->height);
     }
 
@@ -423,6 +437,7 @@ private:
     const QDateTime &m_printedAt;
 
     BoundBand m_pageHeader, m_columnHeader, m_detail, m_summary, m_pageFooter;
+    BoundBand m_broughtForward, m_carriedForward;
     std::vector<BoundBand> m_groupHeaders, m_groupFooters;
     std::vector<Ref> m_groupKeys;
     std::vector<GroupTotals::Slot> m_slots;
@@ -431,7 +446,8 @@ private:
 
     qreal m_y = 0;
     qreal m_bodyTop = 0;
-    qreal m_footerTop = 0;
+    qreal m_footerTop = 0;     // where the carried totals go, or the page footer without them
+    qreal m_pageFooterTop = 0;
     std::optional<TextMeasure> m_measure;
     QHash<QByteArray, int> m_imageIndex;
     std::vector<Pending> m_pendingCounts;

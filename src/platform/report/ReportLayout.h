@@ -117,6 +117,10 @@ struct ReportLayout
     ReportBand detail;
     ReportBand summary;
     ReportBand pageFooter;
+    // Carried totals: "Vienen" under the headings of every page after the first, "Van" above
+    // the page footer of every page followed by another (its height is kept free on every page).
+    ReportBand broughtForward;
+    ReportBand carriedForward;
 
     // Index of `style` in `fonts`, added when missing.
     int fontIndex(const ReportFontStyle &style);
@@ -134,6 +138,8 @@ struct ReportLayout
         f(detail);
         f(summary);
         f(pageFooter);
+        f(broughtForward);
+        f(carriedForward);
     }
     template <typename F> void forEachBand(F f) const
     {

@@ -273,6 +273,68 @@ TEST(Paginator, ALayoutMayEndATextThatDoesNotFitWithAnEllipsis)
     EXPECT_DOUBLE_EQ(items[1].rect.top(), items[0].rect.bottom());
 }
 
+// The "Van" line ends every page but the last, the "Vienen" line opens every page but the
+// first, with the same amount, and the grand total closes the report.
+const char *const CarriedTotals =
+    "<pageHeader height='10'><text x='0' y='0' width='60' height='10'>LIBRO</text></pageHeader>"
+    "<broughtForward height='10'><text x='0' y='0' width='50' height='10'>Vienen</text>"
+    "<sum x='50' y='0' width='50' height='10' field='Debe'/></broughtForward>"
+    "<detail height='10'><field x='0' y='0' width='50' height='10' name='Linea'/>"
+    "<field x='50' y='0' width='50' height='10' name='Debe' format='amount'/></detail>"
+    "<summary height='10'><text x='0' y='0' width='50' height='10'>Total general</text>"
+    "<sum x='50' y='0' width='50' height='10' field='Debe'/></summary>"
+    "<carriedForward height='10'><text x='0' y='0' width='50' height='10'>Van</text>"
+    "<sum x='50' y='0' width='50' height='10' field='Debe'/></carriedForward>"
+    "<pageFooter height='10'><pageOfPages x='0' y='0' width='60' height='10' "
+    "prefix='Pág: '/></pageFooter>";
+
+TEST(Paginator, CarriedTotalsEndEveryPageButTheLastAndOpenEveryPageButTheFirst)
+{
+    // 260 mm less heading, footer and "Van": 23 rows on the first page, 22 after "Vienen".
+    const ReportDocument document =
+        documentOf(layoutOf(CarriedTotals), movements({{"A", 50}}));
+    ASSERT_EQ(document.pageCount(), 3);
+    const QStringList first = document.pageText(0);
+    EXPECT_EQ(first.size(), 1 + 23 + 2);
+    EXPECT_EQ(first[1], "A-1 | 1,00");
+    EXPECT_EQ(first[first.size() - 2], "Van | 23,00");
+    EXPECT_EQ(first.last(), "Pág: 1 de 3");
+
+    const QStringList second = document.pageText(1);
+    EXPECT_EQ(second[0], "LIBRO");
+    EXPECT_EQ(second[1], "Vienen | 23,00");
+    EXPECT_EQ(second[2], "A-24 | 1,00");
+    EXPECT_EQ(second[second.size() - 2], "Van | 45,00");
+
+    const QStringList last = document.pageText(2);
+    EXPECT_EQ(last[1], "Vienen | 45,00");
+    EXPECT_EQ(last.size(), 1 + 1 + 5 + 2);
+    EXPECT_EQ(last[last.size() - 2], "Total general | 50,00");
+    EXPECT_EQ(last.last(), "Pág: 3 de 3");
+    EXPECT_FALSE(last.join('\n').contains("Van"));
+}
+
+TEST(Paginator, TheGrandTotalMayTakeTheRoomOfTheLastPagesVan)
+{
+    // 23 rows fill the first page down to the "Van" line; the total fits in its room.
+    const ReportDocument document =
+        documentOf(layoutOf(CarriedTotals), movements({{"A", 23}}));
+    ASSERT_EQ(document.pageCount(), 1);
+    const QStringList page = document.pageText(0);
+    EXPECT_EQ(page[page.size() - 2], "Total general | 23,00");
+    EXPECT_FALSE(page.join('\n').contains("Van"));
+    EXPECT_FALSE(page.join('\n').contains("Vienen"));
+}
+
+TEST(Paginator, ASinglePageCarriesNothing)
+{
+    const ReportDocument document = documentOf(layoutOf(CarriedTotals), movements({{"A", 3}}));
+    ASSERT_EQ(document.pageCount(), 1);
+    EXPECT_EQ(document.pageText(0),
+              QStringList({"LIBRO", "A-1 | 1,00", "A-2 | 1,00", "A-3 | 1,00",
+                           "Total general | 3,00", "Pág: 1 de 1"}));
+}
+
 TEST(Paginator, WithoutRowsThereIsStillOnePageWithHeadingAndSummary)
 {
     const ReportDocument document =
@@ -346,12 +408,15 @@ TEST(Paginator, TheBookRunsOverTwoPagesWithItsHeadingsAndTotals)
     EXPECT_EQ(second[0], "Distribuidora El Ávila, C.A. | Fecha: 15/03/2024");
     EXPECT_EQ(second[3], "LIBRO MAYOR");
     EXPECT_EQ(second[4], "Fecha | Comprobante | Descripción | Debe | Haber");
-    EXPECT_TRUE(second[5].startsWith("110103 | Cuenta número 3")) << second[5].toStdString();
+    const QStringList first = document.pageText(0);
+    const QString van = first[first.size() - 2];
+    EXPECT_TRUE(van.startsWith("Van | ")) << van.toStdString();
+    EXPECT_EQ(second[5], "Vienen" + van.mid(3));
+    EXPECT_TRUE(second[6].startsWith("110103 | Cuenta número 3")) << second[6].toStdString();
     // Per account 14 debits of i × 1.000,125 and 6 credits of i × 500 (i up to 20): the
     // totals add the exact thousandths, not the cents printed on each line.
     EXPECT_TRUE(second.contains("Total cuenta 110103 | 147.018,38 | 31.500,00"));
-    EXPECT_EQ(second[second.size() - 3], "Total general | 441.055,13 | 94.500,00");
-    EXPECT_EQ(second[second.size() - 2], "Van | 441.055,13 | 94.500,00");
+    EXPECT_EQ(second[second.size() - 2], "Total general | 441.055,13 | 94.500,00");
     EXPECT_EQ(second.last(), "Usuario: María Pérez | Pág: 2 de 2");
 }
 
