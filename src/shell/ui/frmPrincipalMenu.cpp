@@ -67,8 +67,8 @@ void frmPrincipal::appendFixedEntries(QMenu *first, bool withStructure)
 {
     if (!first->isEmpty())
         first->addSeparator();
-    addFixed(first, QStringLiteral("A"), QStringLiteral("Seleccionar Empresa"),
-             QKeySequence(Qt::CTRL | Qt::Key_S));
+    // No shortcut: Ctrl+S belongs to whoever is typing in a form.
+    addFixed(first, QStringLiteral("A"), QStringLiteral("Seleccionar Empresa"));
     if (withStructure)
         addFixed(first, QStringLiteral("A2"), QStringLiteral("Estructura del Menú"));
     first->addSeparator();
