@@ -132,8 +132,15 @@ void frmPrincipal::menuChoice(const QString &caption, const QString &code)
     } else if (caption == QLatin1String("Acerca de...")) {
         showAbout();
     } else if (caption == QLatin1String("Calculadora...")) {
-        if (QWidget *w = m_factory ? m_factory(QStringLiteral("frmCalculadora"), QString()) : nullptr)
+        // One calculator: F12 again brings the open one forward.
+        if (QMdiSubWindow *open = findChildWindow(QStringLiteral("frmCalculadora"))) {
+            open->showNormal();
+            m_mdi->setActiveSubWindow(open);
+            open->widget()->setFocus();
+        } else if (QWidget *w =
+                       m_factory ? m_factory(QStringLiteral("frmCalculadora"), QString()) : nullptr) {
             showChild(w);
+        }
     } else if (caption == QStringLiteral("Estructura del Menú")) {
         const QString node = m_session.db()
                                  .scalar(QStringLiteral("SELECT CodNodo FROM SEG WHERE Forma = ?"),
