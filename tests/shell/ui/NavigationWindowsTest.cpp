@@ -120,6 +120,7 @@ TEST_F(NavigationWindows, DeleteAsksAndReportsTheOutcome)
     w.ConfirmDelete();
     EXPECT_TRUE(w.calls.isEmpty());
     EXPECT_EQ(prompter.messages().back().title, "Eliminar Valdoria");
+    EXPECT_FALSE(prompter.messages().back().defaultYes) << "Enter must not delete";
     prompter.answerYes();
     w.ConfirmDelete();
     EXPECT_EQ(prompter.lastText(), "Registro eliminado con exito!");
