@@ -125,6 +125,7 @@ int Application::Main()
         });
     m_main->setWindowFactory(
         [this](const QString &form, const QString &node) { return m_windows.create(form, node); });
+    m_main->setWindowCheck([this](const QString &form) { return m_windows.contains(form); });
     QObject::connect(m_main.get(), &frmPrincipal::companySelectionRequested, m_main.get(),
                      &frmPrincipal::runCompanySelection);
     QObject::connect(m_main.get(), &frmPrincipal::loginRequested, m_main.get(),

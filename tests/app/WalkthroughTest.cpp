@@ -197,6 +197,7 @@ TEST_F(FirstStart, TheAdministratorGoesFromTheServerWindowToHisFirstCompanyAndAW
     frmPrincipal main(session, connector, settings, prompter);
     main.setWindowFactory(
         [&windows](const QString &form, const QString &node) { return windows.create(form, node); });
+    main.setWindowCheck([&windows](const QString &form) { return windows.contains(form); });
     QObject::connect(&main, &frmPrincipal::companySelectionRequested, &main,
                      &frmPrincipal::runCompanySelection);
     session.host = &main;
@@ -220,6 +221,23 @@ TEST_F(FirstStart, TheAdministratorGoesFromTheServerWindowToHisFirstCompanyAndAW
     EXPECT_TRUE(companies->txtCodigo->isEnabled());
     EXPECT_TRUE(session.gEmpresa.isEmpty());
     SaveScreenshot(&main, "primer-inicio-empresa");
+
+    // Entries whose window this build has not are shown disabled, saying so; the others are
+    // offered.
+    int unavailable = 0;
+    for (const QSqlRecord &node : db().rows("SELECT CodNodo, Forma FROM SEG WHERE EsPadre = 'N' "
+                                            "AND Forma <> ''")) {
+        const auto *action = main.findChild<QAction *>(node.value(0).toString());
+        if (!action)
+            continue;
+        const bool built = windows.contains(node.value(1).toString().trimmed());
+        EXPECT_EQ(action->isEnabled(), built) << node.value(0).toString().toStdString();
+        if (!built) {
+            EXPECT_EQ(action->toolTip(), "Opción no disponible");
+            ++unavailable;
+        }
+    }
+    EXPECT_GT(unavailable, 0);
 
     // The menu entry opens it as well while there is no company, without "Debe seleccionar
     // una empresa...!".

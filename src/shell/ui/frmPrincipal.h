@@ -29,6 +29,11 @@ public:
                  Prompter &prompter, QWidget *parent = nullptr);
 
     void setWindowFactory(WindowFactory factory) { m_factory = std::move(factory); }
+    // Whether this build has the window of a class; entries whose window it has not are
+    // shown disabled. Every entry is offered while none is set.
+    using WindowCheck = std::function<bool(const QString &form)>;
+    void setWindowCheck(WindowCheck check) { m_hasWindow = std::move(check); }
+    static inline const QString UnavailableText = QStringLiteral("Opción no disponible");
 
     QMdiArea *mdiArea() const { return m_mdi; }
     QMenu *menuSistema() const { return m_menuSistema; }
@@ -100,6 +105,7 @@ private:
     SettingsStore &m_settings;
     Prompter &m_prompter;
     WindowFactory m_factory;
+    WindowCheck m_hasWindow;
     QMdiArea *m_mdi = nullptr;
     QMenu *m_menuSistema = nullptr;
     QToolBar *m_toolbar = nullptr;

@@ -112,6 +112,12 @@ void frmPrincipal::BuildNavigationMenu()
         QAction *action = parent->addAction(e.caption);
         action->setObjectName(e.code);
         action->setEnabled(e.enabled);
+        if (e.enabled && !e.form.isEmpty() && m_hasWindow && !m_hasWindow(e.form)) {
+            // Not built yet: said before the click, not after it.
+            action->setEnabled(false);
+            action->setToolTip(UnavailableText);
+            parent->setToolTipsVisible(true);
+        }
         connect(action, &QAction::triggered, this,
                 [this, caption = e.caption, code = e.code] { menuChoice(caption, code); });
     }
@@ -215,7 +221,7 @@ void frmPrincipal::OpenNode(const QString &nodeCode)
     }
     QWidget *window = m_factory ? m_factory(form, nodeCode) : nullptr;
     if (!window) {
-        m_prompter.warning(QStringLiteral("Opción no disponible"));
+        m_prompter.warning(UnavailableText);
         return;
     }
     if (QMdiSubWindow *sub = showChild(window)) {
