@@ -13,9 +13,15 @@ std::vector<ReportValue> ReportHeadingValues(const Session &s)
         {QStringLiteral("NombreIDEmpresa"), s.gNombreIDEmpresa},
         {QStringLiteral("Usuario"), s.gUsuario},
         {QStringLiteral("NombreUsuario"), s.gNombreUsuario},
-        {QStringLiteral("IdentificacionEmpresa"),
-         CompanyIdentification(s.gNombreIDEmpresa, s.gEmpresa)},
     };
+}
+
+std::vector<ReportValue> ReportLayoutValues(const Session &s)
+{
+    std::vector<ReportValue> values = ReportHeadingValues(s);
+    values.push_back({QStringLiteral("IdentificacionEmpresa"),
+                      CompanyIdentification(s.gNombreIDEmpresa, s.gEmpresa)});
+    return values;
 }
 
 QString CompanyIdentification(const QString &label, const QString &code)
@@ -27,26 +33,19 @@ QString CompanyIdentification(const QString &label, const QString &code)
     return parts.join(QLatin1Char(' '));
 }
 
-namespace {
-// The values a listing statement carries as its first columns.
-constexpr int ColumnCount = 8;
-} // namespace
-
 QString ReportHeadingColumns()
 {
     QStringList columns;
-    const auto values = ReportHeadingValues(Session{});
-    for (int i = 0; i < ColumnCount; ++i)
+    for (const ReportValue &v : ReportHeadingValues(Session{}))
         // The cast gives PostgreSQL the type of a marker it could not infer in a select list.
-        columns << QStringLiteral("CAST(? AS TEXT) AS ") + values[size_t(i)].name;
+        columns << QStringLiteral("CAST(? AS TEXT) AS ") + v.name;
     return columns.join(QStringLiteral(", "));
 }
 
 QVariantList ReportHeadingParameters(const Session &session)
 {
     QVariantList values;
-    const auto heading = ReportHeadingValues(session);
-    for (int i = 0; i < ColumnCount; ++i)
-        values << heading[size_t(i)].value;
+    for (const ReportValue &v : ReportHeadingValues(session))
+        values << v.value;
     return values;
 }

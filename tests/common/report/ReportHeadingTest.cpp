@@ -33,8 +33,12 @@ TEST(ReportHeading, NamesEveryHeadingLineFromTheSession)
         QStringList({"NombreEmpresa=Distribuidora El Ávila, C.A.", "NombreMatriz=Grupo Ávila",
                      "DireccionEmpresa=Av. Francisco de Miranda, Caracas", "CiudadEmpresa=Caracas",
                      "TelefonoEmpresa=0212-555.12.34", "NombreIDEmpresa=RIF",
-                     "Usuario=MPEREZ", "NombreUsuario=María Pérez",
-                     "IdentificacionEmpresa=RIF J-30123456-7"}));
+                     "Usuario=MPEREZ", "NombreUsuario=María Pérez"}));
+    // The layouts also get the identification line; the listing columns stay the eight.
+    const auto layout = ReportLayoutValues(sessionOfTheAvila());
+    ASSERT_EQ(layout.size(), values.size() + 1);
+    EXPECT_EQ(layout.back().name, "IdentificacionEmpresa");
+    EXPECT_EQ(layout.back().value.toString(), "RIF J-30123456-7");
 }
 
 // The parameters window keeps only the identifier's name ("RIF"); the number is the company's
