@@ -1,7 +1,6 @@
 #include "app/Application.h"
 
 #include "app/StandardWindows.h"
-#include "common/grid/ui/CatalogWindowPicker.h"
 #include "common/grid/ui/clsSpread.h"
 #include "common/report/PrintGrid.h"
 #include "common/report/ui/WorkstationReportOutput.h"
@@ -9,8 +8,6 @@
 #include "platform/DataFolder.h"
 #include "platform/Db.h"
 #include "platform/SingleInstance.h"
-#include "platform/Workstation.h"
-#include "shell/CompanySelection.h"
 #include "shell/DatabaseSetup.h"
 #include "shell/Startup.h"
 #include "shell/SystemData.h"
@@ -128,8 +125,9 @@ int Application::Main()
         });
     m_main->setWindowFactory(
         [this](const QString &form, const QString &node) { return m_windows.create(form, node); });
+    m_main->setWindowCheck([this](const QString &form) { return m_windows.contains(form); });
     QObject::connect(m_main.get(), &frmPrincipal::companySelectionRequested, m_main.get(),
-                     [this] { selectCompany(); });
+                     &frmPrincipal::runCompanySelection);
     QObject::connect(m_main.get(), &frmPrincipal::loginRequested, m_main.get(),
                      &frmPrincipal::runLogin);
     m_main->showMaximized();
@@ -142,21 +140,4 @@ int Application::Main()
     m_reports.reset();
     m_main.reset();
     return code;
-}
-
-void Application::selectCompany()
-{
-    auto picker = [this](const QString &sql, const QVariantList &params) -> QStringList {
-        return ShowCatalog(m_session, m_main.get(), params + QVariantList{QStringLiteral("SinMsj")},
-                           sql, QStringLiteral("Empresas"))
-            .values;
-    };
-    CompanySelection selection(m_session, picker, Workstation::LocalHostName());
-    try {
-        const int mode = selection.modeForUser();
-        if (mode != 0)
-            selection.SelectCompany(mode);
-    } catch (const DbError &e) {
-        m_prompter.error(e.userText());
-    }
 }

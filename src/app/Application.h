@@ -29,7 +29,6 @@ public:
 private:
     bool ConnectToServer();
     bool ConnectToDemo();
-    void selectCompany();
     bool showServerConfiguration();
 
     QString m_dataFolder;

@@ -30,4 +30,7 @@ public:
     virtual std::vector<ChildWindowState> childWindows() const { return {}; }
     // Closes every child window without asking; false when one stayed open.
     virtual bool closeChildWindows() { return true; }
+    // Offers the choice of the working company once the caller has finished what it is doing,
+    // as the toolbar's "Empresa" does.
+    virtual void selectCompany() {}
 };

@@ -5,6 +5,7 @@
 #include "common/ShellHost.h"
 #include "platform/Db.h"
 #include "shell/SessionRegistry.h"
+#include "shell/Startup.h"
 #include "shell/UserRights.h"
 
 namespace {
@@ -76,6 +77,18 @@ int CompanySelection::modeForUser() const
     return 0;
 }
 
+bool CompanySelection::needsFirstCompany() const
+{
+    return NeedsFirstCompany(m_session);
+}
+
+bool CompanySelection::NeedsFirstCompany(Session &session)
+{
+    Db &db = session.db();
+    return !db.exists(QStringLiteral("SELECT 1 FROM EMPRESA")) &&
+           UserRights::IsSystemsUser(db, session.gUsuario);
+}
+
 CompanySelection::Outcome CompanySelection::SelectCompany(int mode)
 {
     const QVariantList params =
@@ -85,28 +98,40 @@ CompanySelection::Outcome CompanySelection::SelectCompany(int mode)
         return Outcome::NothingPicked;
 
     if (row[Codigo] == m_session.gEmpresa && row[CodMatriz] == m_session.gMatriz) {
-        if (m_session.gAno == 0 && m_session.host)
-            m_session.host->openNode(periodNode);
+        // The same company: its windows stay, and the period may be chosen again.
+        showCompany(row);
         return Outcome::SameCompany;
     }
+    const bool hadCompany = m_session.hasCompany();
+    if (hadCompany && m_session.host &&
+        !Startup::ConfirmPendingEdits(m_session.prompt(), m_session.host->childWindows()))
+        return Outcome::EditKept;
     if (!SessionRegistry::RegisterSession(m_session.db(), row[Codigo], row[CodMatriz],
                                           m_session.gUsuario, m_host)) {
         m_session.prompt().warning(
             QStringLiteral("¡El usuario ya inicio sesión en la empresa seleccionada!"));
         return Outcome::AlreadyInUse;
     }
+    // No window stays open on a company that is no longer the working one.
+    if (hadCompany && m_session.host)
+        m_session.host->closeChildWindows();
     // The workstation's row named the previous company; its registration has just moved.
     takeOver(row);
-    if (m_session.host) {
-        const bool headOffice = row[Status] == QLatin1String("1");
-        m_session.host->setCaption(m_session.gDescripcionSistema +
-                                   (headOffice ? QStringLiteral("   Empresa : ") + row[Nombre]
-                                               : QStringLiteral("   Sucursal : ") + row[Nombre] +
-                                                     QStringLiteral(" - ") + row[Matriz]));
-        m_session.host->setUserPanel(m_session.userPeriodText());
-        m_session.host->openNode(periodNode);
-    }
+    showCompany(row);
     return Outcome::Selected;
+}
+
+void CompanySelection::showCompany(const QStringList &row)
+{
+    if (!m_session.host)
+        return;
+    const bool headOffice = row[Status] == QLatin1String("1");
+    m_session.host->setCaption(m_session.gDescripcionSistema +
+                               (headOffice ? QStringLiteral("   Empresa : ") + row[Nombre]
+                                           : QStringLiteral("   Sucursal : ") + row[Nombre] +
+                                                 QStringLiteral(" - ") + row[Matriz]));
+    m_session.host->setUserPanel(m_session.userPeriodText());
+    m_session.host->openNode(periodNode);
 }
 
 void CompanySelection::takeOver(const QStringList &row)

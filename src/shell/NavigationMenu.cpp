@@ -12,12 +12,12 @@ std::vector<Entry> Build(Db &db, const QString &user)
 {
     const auto rows = db.rows(QStringLiteral(
         "SELECT S.Nivel, S.NodoPadre, GS.CodNodo, S.NomNodo, S.Imagen, MAX(GS.Ver) AS Ver, "
-        "S.Orden, S.NumNodo, S.EsPadre "
+        "S.Orden, S.NumNodo, S.EsPadre, S.Forma "
         "FROM GRUPOSEG GS INNER JOIN SEG S ON GS.CodNodo = S.CodNodo "
         "INNER JOIN USUARIOGRUPO UG ON GS.CodGrupo = UG.CodGrupo "
         "WHERE UG.CodUsuario = ? "
         "GROUP BY S.Nivel, S.NodoPadre, GS.CodNodo, S.NomNodo, S.Imagen, S.Orden, S.NumNodo, "
-        "S.EsPadre "
+        "S.EsPadre, S.Forma "
         "ORDER BY S.Nivel, S.Orden, S.NumNodo"),
         {user});
 
@@ -31,6 +31,7 @@ std::vector<Entry> Build(Db &db, const QString &user)
         e.caption = r.value(3).toString();
         e.image = r.value(4).toInt();
         e.container = r.value(8).toString() == QLatin1String("S");
+        e.form = r.value(9).toString().trimmed();
         const bool visible = r.value(5).toString() == QLatin1String("S");
         if (e.level == 1) {
             if (!visible)

@@ -16,6 +16,7 @@ struct Entry
     QString code;
     QString caption;
     QString parent;     // "" for a top-level menu
+    QString form;       // the window class a function opens
     int level = 1;
     int image = 0;
     bool enabled = true;

@@ -1,5 +1,7 @@
 // A bookkeeper's first morning: log in, get the only company assigned, choose the period,
 // open a menu entry and find only the granted buttons; a blocked month stays closed to him.
+// And the administrator's first hour on a new installation: from the server window to the
+// first head office and a working period.
 #include "app/StandardWindows.h"
 #include "app/WindowRegistry.h"
 #include "common/Session.h"
@@ -15,6 +17,10 @@
 #include "shell/DatabaseSetup.h"
 #include "shell/LoginService.h"
 #include "shell/ServerSetup.h"
+#include "shell/SystemData.h"
+#include "shell/admin/ui/frmCrearEmpresa.h"
+#include "shell/ui/VerificarClave.h"
+#include "shell/ui/frmConfServidor.h"
 #include "shell/ui/frmPrincipal.h"
 #include "support/Fixtures.h"
 #include "support/Printers.h"
@@ -24,13 +30,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -151,6 +161,127 @@ TEST_F(Walkthrough, EveryWindowTheMenuNamesOpensForTheAdministrator)
         return text.startsWith("El cierre debe efectuarse") || text == ClosingRun::WrongMonthText;
     });
     EXPECT_EQ(complaints, QStringList());
+}
+
+// Answers the next modal window of type W with `answer`, once it is shown: the window may open
+// only after the events already queued have run.
+template <typename W> void answerModal(std::function<void(W *)> answer, int attempts = 200)
+{
+    QTimer::singleShot(0, [answer, attempts] {
+        if (auto *window = qobject_cast<W *>(QApplication::activeModalWidget())) {
+            answer(window);
+            return;
+        }
+        ASSERT_GT(attempts, 0) << "no modal window came";
+        answerModal<W>(answer, attempts - 1);
+    });
+}
+
+class FirstStart : public ::testing::Test, protected TestWorkstation
+{
+};
+
+TEST_F(FirstStart, TheAdministratorGoesFromTheServerWindowToHisFirstCompanyAndAWorkingPeriod)
+{
+    // The server window creates the embedded database and its administrator.
+    {
+        frmConfServidor server(session, connector, prompter);
+        prompter.answerText("clave");
+        prompter.answerText("clave");
+        server.aceptar();
+        ASSERT_TRUE(server.connected()) << prompter.texts().join('|').toStdString();
+    }
+    SystemData::LoadSystemData(session, dir.path());
+    WindowRegistry windows;
+    RegisterStandardWindows(windows, session, connector);
+    frmPrincipal main(session, connector, settings, prompter);
+    main.setWindowFactory(
+        [&windows](const QString &form, const QString &node) { return windows.create(form, node); });
+    main.setWindowCheck([&windows](const QString &form) { return windows.contains(form); });
+    QObject::connect(&main, &frmPrincipal::companySelectionRequested, &main,
+                     &frmPrincipal::runCompanySelection);
+    session.host = &main;
+    main.resize(1440, 900);
+    main.show();
+
+    // The login leads straight to a new head office: there is no company to choose.
+    answerModal<VerificarClave>([](VerificarClave *login) {
+        login->txtUsuario->setText("admin");
+        login->txtClave->setText("clave");
+        login->aceptar();
+    });
+    main.runLogin();
+    ASSERT_TRUE(session.gSesionIniciada);
+    ASSERT_EQ(main.mdiArea()->subWindowList().size(), 1) << prompter.texts().join('|').toStdString();
+    auto *companies =
+        qobject_cast<frmCrearEmpresa *>(main.mdiArea()->subWindowList().first()->widget());
+    ASSERT_NE(companies, nullptr);
+    EXPECT_EQ(companies->editState(), 1);
+    EXPECT_TRUE(companies->optTipo1->isChecked());
+    EXPECT_TRUE(companies->txtCodigo->isEnabled());
+    EXPECT_TRUE(session.gEmpresa.isEmpty());
+    SaveScreenshot(&main, "primer-inicio-empresa");
+
+    // Entries whose window this build has not are shown disabled, saying so; the others are
+    // offered.
+    int unavailable = 0;
+    for (const QSqlRecord &node : db().rows("SELECT CodNodo, Forma FROM SEG WHERE EsPadre = 'N' "
+                                            "AND Forma <> ''")) {
+        const auto *action = main.findChild<QAction *>(node.value(0).toString());
+        if (!action)
+            continue;
+        const bool built = windows.contains(node.value(1).toString().trimmed());
+        EXPECT_EQ(action->isEnabled(), built) << node.value(0).toString().toStdString();
+        if (!built) {
+            EXPECT_EQ(action->toolTip(), "Opción no disponible");
+            ++unavailable;
+        }
+    }
+    EXPECT_GT(unavailable, 0);
+
+    // The menu entry opens it as well while there is no company, without "Debe seleccionar
+    // una empresa...!".
+    QAction *entry = main.findChild<QAction *>(CompanySelection::CompaniesNode);
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    EXPECT_EQ(main.mdiArea()->subWindowList().size(), 1);
+    EXPECT_FALSE(prompter.texts().contains("Debe seleccionar una empresa...!"));
+
+    // Saving the head office goes on to the company (the only one, taken without a list)
+    // and its period, which exists for this year.
+    const QDate today = QDate::currentDate();
+    companies->txtCodigo->setText("J-30999888-1");
+    companies->txtNombre->setText("SERVICIOS CONTABLES DEL SUR C.A.");
+    companies->txtDireccion->setText("AV. BOLIVAR, MATURIN");
+    bool periodAsked = false;
+    answerModal<frmCambiarPeriodo>([&periodAsked, today](frmCambiarPeriodo *period) {
+        periodAsked = true;
+        period->TxtMesNuevo->setText(QString::number(today.month()));
+        period->TxtAnoNuevo->setText(QString::number(today.year()));
+        period->aceptar();
+    });
+    companies->ToolbarAction("Guardar");
+    EXPECT_EQ(companies->editState(), 7);
+    for (int i = 0; i < 100 && !periodAsked; ++i)
+        QTest::qWait(10);
+    ASSERT_TRUE(periodAsked) << prompter.texts().join('|').toStdString();
+    EXPECT_TRUE(db().exists("SELECT 1 FROM PERIODO WHERE Empresa = ? AND Matriz = ? AND Ano = ?",
+                            {"J-30999888-1", "J-30999888-1", today.year()}));
+    EXPECT_EQ(session.gEmpresa, "J-30999888-1");
+    EXPECT_EQ(session.gMatriz, "J-30999888-1");
+    EXPECT_EQ(session.gMes, today.month());
+    EXPECT_EQ(session.gAno, today.year());
+    EXPECT_EQ(main.windowTitle(),
+              session.gDescripcionSistema + "   Empresa : SERVICIOS CONTABLES DEL SUR C.A.");
+    EXPECT_TRUE(main.panelUsuario()->text().contains(QString("/%1").arg(today.year())));
+    SaveScreenshot(&main, "primer-inicio-periodo");
+
+    // From now on the ordinary rules hold: a second company is no first one.
+    EXPECT_FALSE(CompanySelection::NeedsFirstCompany(session));
+
+    prompter.answerYes();
+    main.close();
+    session.host = nullptr;
 }
 
 TEST(WindowRegistryTest, EveryRegisteredFormIsFoundWithoutRegardToCase)

@@ -22,8 +22,17 @@ public:
     void setCaption(const QString &c) override { caption = c; }
     void setUserPanel(const QString &t) override { panel = t; }
     void openNode(const QString &n) override { opened << n; }
+    std::vector<ChildWindowState> childWindows() const override { return children; }
+    bool closeChildWindows() override
+    {
+        children.clear();
+        ++closings;
+        return true;
+    }
     QString caption, panel;
     QStringList opened;
+    std::vector<ChildWindowState> children;
+    int closings = 0;
 };
 
 // A small tree of our own so the rules are checked apart from the shipped menu.
@@ -198,19 +207,84 @@ TEST_F(CompanySelectionTest, AdministratorsSeeEveryCompanyHeadOfficesFirst)
     EXPECT_EQ(session.gMatriz, "001");
 }
 
-TEST_F(CompanySelectionTest, SameCompanyOnlyReopensThePeriodWhileNoneIsChosen)
+TEST_F(CompanySelectionTest, TheSameCompanyAgainOffersItsPeriodAndRefreshesTheMainWindow)
 {
     selection("002").SelectCompany(2);
-    host.opened.clear();
-    EXPECT_EQ(selection("002").SelectCompany(2), CompanySelection::Outcome::SameCompany);
-    EXPECT_EQ(host.opened, QStringList({"mnu_cambiarperiodo"}));
     session.gMes = 3;
     session.gAno = 2026;
+    host.children = {{"Plan de Cuentas", 2}};
     host.opened.clear();
+    host.caption.clear();
+    host.panel.clear();
     EXPECT_EQ(selection("002").SelectCompany(2), CompanySelection::Outcome::SameCompany);
-    EXPECT_TRUE(host.opened.isEmpty());
+    EXPECT_EQ(host.opened, QStringList({"mnu_cambiarperiodo"}));
+    EXPECT_EQ(host.caption, "Valdoria   Sucursal : ANDINA VALENCIA - COMERCIAL ANDINA C.A.");
+    EXPECT_EQ(host.panel, "USUARIO: ANA PEREZ        PROCESA: Marzo/2026");
+    // Its windows stay, edit and all, with nothing asked; so does the period until another
+    // is chosen.
+    EXPECT_EQ(host.closings, 0);
+    EXPECT_TRUE(prompter.texts().isEmpty());
     EXPECT_EQ(session.gMes, 3);
     EXPECT_EQ(selection("zzz").SelectCompany(2), CompanySelection::Outcome::NothingPicked);
+    EXPECT_EQ(session.gEmpresa, "002");
+}
+
+TEST_F(CompanySelectionTest, AnotherCompanyClosesTheOldOnesWindowsAskingAboutAnEditFirst)
+{
+    Fixtures::assignCompany(db(), "ANA", "001", "001");
+    selection("002").SelectCompany(2);
+    session.gMes = 3;
+    session.gAno = 2026;
+    host.children = {{"Terceros", 0}, {"Plan de Cuentas", 1}};
+    host.opened.clear();
+
+    // Keeping the edit keeps everything: company, period, windows, registration.
+    prompter.answerNo();
+    EXPECT_EQ(selection("001").SelectCompany(2), CompanySelection::Outcome::EditKept);
+    EXPECT_EQ(prompter.lastText(),
+              "Esta incluyendo un nuevo registro en Plan de Cuentas ¿Desea cancelar la operación?");
+    EXPECT_EQ(session.gEmpresa, "002");
+    EXPECT_EQ(session.gMes, 3);
+    EXPECT_EQ(host.children.size(), 2u);
+    EXPECT_EQ(host.closings, 0);
+    EXPECT_TRUE(host.opened.isEmpty());
+    EXPECT_EQ(
+        db().scalar("SELECT Empresa FROM SESIONUSUARIO WHERE NombreEquipo = 'pc-1'").toString(),
+        "002");
+
+    // Giving it up closes the old company's windows before the new one is taken.
+    prompter.answerYes();
+    EXPECT_EQ(selection("001").SelectCompany(2), CompanySelection::Outcome::Selected);
+    EXPECT_EQ(host.closings, 1);
+    EXPECT_TRUE(host.children.empty());
+    EXPECT_EQ(session.gEmpresa, "001");
+    EXPECT_EQ(session.gMes, 0);
+    EXPECT_EQ(host.caption, "Valdoria   Empresa : COMERCIAL ANDINA C.A.");
+    EXPECT_EQ(host.opened, QStringList({"mnu_cambiarperiodo"}));
+}
+
+TEST_F(CompanySelectionTest, TheFirstCompanyOfTheSessionClosesNothing)
+{
+    // The companies window, open while there was no company, stays.
+    host.children = {{"Empresas y Sucursales", 0}};
+    EXPECT_EQ(selection("002").SelectCompany(2), CompanySelection::Outcome::Selected);
+    EXPECT_EQ(host.closings, 0);
+    EXPECT_EQ(host.children.size(), 1u);
+}
+
+TEST_F(CompanySelectionTest, OnlyAnAdministratorOfANewDatabaseIsSentToCreateTheFirstCompany)
+{
+    EXPECT_FALSE(CompanySelection::NeedsFirstCompany(session)); // there are companies
+    db().exec("DELETE FROM USUARIOEMPRESA");
+    db().exec("DELETE FROM EMPRESA");
+    EXPECT_FALSE(CompanySelection::NeedsFirstCompany(session)); // Ana is no administrator
+    Fixtures::addUser(db(), "ADMIN", "x", {"SISTEMAS"});
+    Fixtures::addUser(db(), "JEFE", "x", {"SUPERGRUPO"});
+    session.gUsuario = "JEFE";
+    EXPECT_FALSE(CompanySelection::NeedsFirstCompany(session));
+    session.gUsuario = "ADMIN";
+    EXPECT_TRUE(CompanySelection::NeedsFirstCompany(session));
+    EXPECT_TRUE(selection("001").needsFirstCompany());
 }
 
 TEST_F(CompanySelectionTest, TheSameUserInTheSameCompanyElsewhereIsRefused)

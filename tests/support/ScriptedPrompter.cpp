@@ -26,9 +26,9 @@ std::variant<std::monostate, bool, QString> ScriptedPrompter::nextAnswer(const Q
     return answer;
 }
 
-bool ScriptedPrompter::question(const QString &text, const QString &title, bool)
+bool ScriptedPrompter::question(const QString &text, const QString &title, bool defaultYes)
 {
-    m_messages.push_back({Kind::Question, text, title});
+    m_messages.push_back({Kind::Question, text, title, defaultYes});
     const auto answer = nextAnswer(text);
     if (const bool *b = std::get_if<bool>(&answer))
         return *b;

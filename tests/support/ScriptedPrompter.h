@@ -18,6 +18,7 @@ public:
         Kind kind;
         QString text;
         QString title;
+        bool defaultYes = true; // questions: whether Enter would answer Yes
     };
 
     void answerYes() { m_answers.emplace_back(true); }

@@ -16,6 +16,23 @@ std::vector<ReportValue> ReportHeadingValues(const Session &s)
     };
 }
 
+std::vector<ReportValue> ReportLayoutValues(const Session &s)
+{
+    std::vector<ReportValue> values = ReportHeadingValues(s);
+    values.push_back({QStringLiteral("IdentificacionEmpresa"),
+                      CompanyIdentification(s.gNombreIDEmpresa, s.gEmpresa)});
+    return values;
+}
+
+QString CompanyIdentification(const QString &label, const QString &code)
+{
+    QStringList parts;
+    for (const QString &part : {label.trimmed(), code.trimmed()})
+        if (!part.isEmpty())
+            parts << part;
+    return parts.join(QLatin1Char(' '));
+}
+
 QString ReportHeadingColumns()
 {
     QStringList columns;

@@ -14,10 +14,18 @@ struct ReportValue
 };
 
 // The lines that head every listing, in this order: NombreEmpresa, NombreMatriz,
-// DireccionEmpresa, CiudadEmpresa, TelefonoEmpresa, NombreIDEmpresa, Usuario (the user's
-// code) and NombreUsuario. The report runner hands them to every layout; a listing statement
-// may also carry them as its first columns.
+// DireccionEmpresa, CiudadEmpresa, TelefonoEmpresa, NombreIDEmpresa (the name of the tax
+// identifier, "RIF"), Usuario (the user's code) and NombreUsuario. A listing statement may
+// carry them as its first columns.
 std::vector<ReportValue> ReportHeadingValues(const Session &session);
+
+// What the report runner hands to every layout: the heading values and IdentificacionEmpresa,
+// the identifier's name followed by the working company's code, which is its RIF
+// ("RIF J-30123456-7"). Every shipped layout heads its pages with IdentificacionEmpresa.
+std::vector<ReportValue> ReportLayoutValues(const Session &session);
+
+// The company's line of identification: `label` and `code`, either of them possibly empty.
+QString CompanyIdentification(const QString &label, const QString &code);
 
 // "CAST(? AS TEXT) AS NombreEmpresa, ..." to open a listing's select list with the heading
 // values; bind ReportHeadingParameters() in the same order.

@@ -75,7 +75,7 @@ QString layoutPath(const QString &reportFile, const QString &fileName, int orien
 void addParameters(ReportData &data, const Session &session, const ReportLayout &layout,
                    const QString &title)
 {
-    for (const ReportValue &v : ReportHeadingValues(session))
+    for (const ReportValue &v : ReportLayoutValues(session))
         data.setParameter(v.name, v.value);
     data.setParameter(QStringLiteral("TituloReporte"), title);
 

@@ -232,8 +232,9 @@ bool ChildWindow::ToolbarKey(int key, Qt::KeyboardModifiers modifiers)
 void ChildWindow::ConfirmDelete()
 {
     Prompter &prompt = m_session.prompt();
+    // A deletion is never one Enter away: No is the default answer.
     if (!prompt.question(QStringLiteral("¿Desea eliminar el registro?"),
-                         QStringLiteral("Eliminar ") + m_session.gNombreSistema))
+                         QStringLiteral("Eliminar ") + m_session.gNombreSistema, false))
         return;
     if (onEliminar()) {
         prompt.info(QStringLiteral("Registro eliminado con exito!"));

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace {
@@ -17,6 +19,7 @@ const char *const layoutKeys[6][4] = {
 
 frmCalculadora::frmCalculadora(QWidget *parent)
     : QWidget(parent)
+    , m_point(QLocale().decimalPoint())
 {
     setObjectName(QStringLiteral("frmCalculadora"));
     setWindowTitle(QStringLiteral("Calculadora"));
@@ -34,7 +37,9 @@ frmCalculadora::frmCalculadora(QWidget *parent)
     grid->addWidget(txtResultado, 0, 1, 1, 3);
     for (int row = 0; row < 6; ++row)
         for (int col = 0; col < 4; ++col) {
-            const QString key = QString::fromUtf8(layoutKeys[row][col]);
+            QString key = QString::fromUtf8(layoutKeys[row][col]);
+            if (key == QLatin1String("."))
+                key = m_point;
             auto *button = new QPushButton(key, this);
             button->setFocusPolicy(Qt::NoFocus);
             button->setMinimumSize(48, 36);
@@ -52,7 +57,7 @@ void frmCalculadora::press(const QString &key)
 {
     if (key.size() == 1 && key.front().isDigit())
         m_engine.digit(key.toInt());
-    else if (key == QLatin1String("."))
+    else if (key == QLatin1String(".") || key == m_point)
         m_engine.point();
     else if (key == QLatin1String("+"))
         m_engine.operation('+');
@@ -81,13 +86,20 @@ void frmCalculadora::press(const QString &key)
     else if (key == QLatin1String("M-"))
         m_engine.memorySubtract();
     else if (key == QLatin1String("Copiar"))
-        QApplication::clipboard()->setText(m_engine.display());
+        QApplication::clipboard()->setText(shown());
     refresh();
+}
+
+QString frmCalculadora::shown() const
+{
+    // The engine writes a point; the workstation may separate decimals with a comma.
+    QString text = m_engine.display();
+    return text.replace(QLatin1Char('.'), m_point);
 }
 
 void frmCalculadora::refresh()
 {
-    txtResultado->setText(m_engine.display());
+    txtResultado->setText(shown());
     m_memoryMark->setText(m_engine.hasMemory() ? QStringLiteral("M") : QString());
 }
 
@@ -103,7 +115,8 @@ void frmCalculadora::keyPressEvent(QKeyEvent *event)
     else if (event->key() == Qt::Key_Delete)
         press(QStringLiteral("CE"));
     else if (event->key() == Qt::Key_Escape)
-        close();
+        // Inside the main window the frame goes with it.
+        (qobject_cast<QMdiSubWindow *>(parentWidget()) ? parentWidget() : this)->close();
     else if (text == QLatin1String(","))
         press(QStringLiteral("."));
     else if (!text.isEmpty() && QStringLiteral("0123456789.+-*/=").contains(text))

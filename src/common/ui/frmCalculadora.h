@@ -7,7 +7,8 @@
 class QLabel;
 class QLineEdit;
 
-// A small desk calculator: the four operations, one memory, and the result to the clipboard.
+// A small desk calculator: the four operations, one memory, and the result to the clipboard,
+// with the workstation's decimal separator.
 class frmCalculadora : public QWidget
 {
     Q_OBJECT
@@ -23,7 +24,9 @@ protected:
 
 private:
     void refresh();
+    QString shown() const;
 
     CalculatorEngine m_engine;
     QLabel *m_memoryMark = nullptr;
+    QString m_point; // the workstation's decimal separator
 };

@@ -19,7 +19,8 @@ const QSet<QString> &textAttributes()
 {
     static const QSet<QString> names{"x",      "y",      "width",    "height", "font", "size",
                                      "bold",   "italic", "align",    "valign", "when", "unless",
-                                     "prefix", "suffix", "boldWhen", "grow"};
+                                     "prefix", "suffix", "boldWhen", "grow",
+                                     "ellipsis"};
     return names;
 }
 
@@ -68,6 +69,10 @@ public:
                 readBand(m_layout.summary, -1);
             else if (element == QLatin1String("pageFooter"))
                 readBand(m_layout.pageFooter, -1);
+            else if (element == QLatin1String("broughtForward"))
+                readCarryBand(m_layout.broughtForward);
+            else if (element == QLatin1String("carriedForward"))
+                readCarryBand(m_layout.carriedForward);
             else
                 fail(QStringLiteral("elemento <%1> desconocido en <report>").arg(element));
         }
@@ -160,6 +165,14 @@ private:
             fail(QStringLiteral("la altura de una sección no puede ser negativa"));
         while (readNextStartElement())
             band.elements.push_back(readElement(groupLevel));
+    }
+
+    // Sums in the carried-total bands are running ones unless they say otherwise.
+    void readCarryBand(ReportBand &band)
+    {
+        m_carryBand = true;
+        readBand(band, -1);
+        m_carryBand = false;
     }
 
     ReportElement readElement(int groupLevel)
@@ -279,6 +292,9 @@ private:
         else
             fail(QStringLiteral("alineación \"%1\" desconocida (left, center, right)").arg(h));
         e.grow = flag("grow");
+        e.ellipsis = flag("ellipsis");
+        if (e.grow && e.ellipsis)
+            fail(QStringLiteral("\"grow\" y \"ellipsis\" no van juntos: el texto crece o se acorta"));
         const QString v = attr("valign").toLower();
         if (v == QLatin1String("top") || (v.isEmpty() && e.grow))
             align |= Qt::AlignTop;
@@ -342,7 +358,9 @@ private:
     {
         const QString scope = attr("scope").toLower();
         if (scope.isEmpty())
-            e.scope = groupLevel >= 0 || has("group") ? ReportScope::Group : ReportScope::Report;
+            e.scope = groupLevel >= 0 || has("group") ? ReportScope::Group
+                      : m_carryBand                   ? ReportScope::Running
+                                                      : ReportScope::Report;
         else if (scope == QLatin1String("group"))
             e.scope = ReportScope::Group;
         else if (scope == QLatin1String("report"))
@@ -397,6 +415,7 @@ private:
     ReportLayout &m_layout;
     QHash<QString, ReportFontStyle> m_fonts;
     std::vector<std::pair<QString, qint64>> m_pendingGroups;
+    bool m_carryBand = false;
 };
 
 } // namespace

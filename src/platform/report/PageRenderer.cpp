@@ -39,7 +39,12 @@ void PageRenderer::paint(QPainter &painter, int index) const
                 currentFont = item.font;
             }
             painter.setPen(Qt::black);
-            painter.drawText(toDevice(item.rect), item.alignment, item.text);
+            // The lines were broken once for every output; a device whose glyphs come out a
+            // hair wider than the reference's must neither break them again nor clip them.
+            painter.drawText(toDevice(item.rect),
+                             (item.alignment & ~Qt::TextWordWrap) | Qt::TextDontClip,
+                             item.lines.isEmpty() ? item.text
+                                                  : item.lines.join(QLatin1Char('\n')));
             break;
         case DrawItem::Kind::Line:
             painter.setPen(QPen(Qt::black, item.lineWidth * sx, Qt::SolidLine, Qt::FlatCap));

@@ -37,7 +37,6 @@ struct BoundBand
 {
     const ReportBand *band = nullptr;
     std::vector<BoundElement> elements;
-    bool grows = false;
 
     bool present() const { return band && band->present; }
 };
@@ -54,8 +53,10 @@ public:
         , m_printedAt(printedAt)
     {
         const qreal paperHeight = m_page.paperSize().height();
-        m_footerTop = paperHeight - m_page.margins.bottom() -
-                      (layout.pageFooter.present ? layout.pageFooter.height : 0);
+        m_pageFooterTop = paperHeight - m_page.margins.bottom() -
+                          (layout.pageFooter.present ? layout.pageFooter.height : 0);
+        m_footerTop = m_pageFooterTop -
+                      (layout.carriedForward.present ? layout.carriedForward.height : 0);
         m_pageHeader = bind(layout.pageHeader);
         m_columnHeader = bind(layout.columnHeader);
         for (const ReportGroup &g : layout.groups) {
@@ -66,6 +67,8 @@ public:
         m_detail = bind(layout.detail);
         m_summary = bind(layout.summary);
         m_pageFooter = bind(layout.pageFooter);
+        m_broughtForward = bind(layout.broughtForward);
+        m_carriedForward = bind(layout.carriedForward);
     }
 
     Paginator::Result go()
@@ -95,7 +98,7 @@ public:
                 need += m_groupHeaders[size_t(g)].present() ? heightOf(m_groupHeaders[size_t(g)], r)
                                                             : 0;
             if (!atBodyTop() && (wantsNewPage || m_y + need > m_footerTop)) {
-                closePage(r - 1);
+                closePage(r - 1, true);
                 openPage(r, active);
             }
             for (int g = change; g < groups; ++g) {
@@ -114,8 +117,8 @@ public:
             place(m_groupFooters[size_t(g)], last, g + 1);
             active = g;
         }
-        place(m_summary, last, 0);
-        closePage(last);
+        place(m_summary, last, 0, true);
+        closePage(last, false);
 
         for (const Pending &p : m_pendingCounts) {
             DrawItem &item = m_result.pages[p.page].items[p.item];
@@ -167,7 +170,6 @@ private:
                     column = b.value.column >= 0 ? b.value.column : GroupTotals::NoColumn;
                 m_slots.push_back({e.scope, e.groupLevel, column});
             }
-            bound.grows = bound.grows || e.grow;
             bound.elements.push_back(std::move(b));
         }
         return bound;
@@ -224,27 +226,68 @@ private:
         return text.isEmpty() ? text : e.prefix + text + e.suffix;
     }
 
-    qreal measure(const BoundElement &b, const QString &text)
+    static bool printsText(const ReportElement &e)
     {
-        if (!m_measure)
-            m_measure.emplace();
-        const ReportElement &e = *b.element;
-        return std::max(e.rect.height(), m_measure->wrappedHeight(m_layout.fonts[size_t(e.font)],
-                                                                  e.rect.width(), text));
+        switch (e.kind) {
+        case ReportElementKind::Text:
+        case ReportElementKind::Field:
+        case ReportElementKind::Sum:
+        case ReportElementKind::Count:
+        case ReportElementKind::PageNumber:
+        case ReportElementKind::PrintDate:
+        case ReportElementKind::PrintTime:
+            return true;
+        default:
+            return false;
+        }
     }
 
-    qreal heightOf(const BoundBand &band, int row)
+    // A text element as this row prints it: its text within its width, in its font.
+    struct Laid
+    {
+        bool drawn = false;
+        int font = 0;
+        TextMeasure::Fitted fitted;
+    };
+
+    std::vector<Laid> layOut(const BoundBand &band, int row)
+    {
+        std::vector<Laid> laid(band.elements.size());
+        const QVariantList *r = rowAt(row);
+        for (size_t i = 0; i < band.elements.size(); ++i) {
+            const BoundElement &b = band.elements[i];
+            const ReportElement &e = *b.element;
+            if (!printsText(e) || !visible(b, r))
+                continue;
+            const QString text = textOf(b, row);
+            if (text.isEmpty())
+                continue;
+            if (!m_measure)
+                m_measure.emplace();
+            Laid &l = laid[i];
+            l.drawn = true;
+            l.font = b.bold.named && FieldFormatter::holdsSomething(b.bold.value(r)) ? e.boldFont
+                                                                                      : e.font;
+            l.fitted = m_measure->fit(m_layout.fonts[size_t(l.font)], e.rect.width(), text,
+                                      e.ellipsis);
+        }
+        return laid;
+    }
+
+    // The band's height for this row: a text that takes several lines makes it grow.
+    static qreal heightOf(const BoundBand &band, const std::vector<Laid> &laid)
     {
         qreal height = band.band->height;
-        if (!band.grows)
-            return height;
-        const QVariantList *r = rowAt(row);
-        for (const BoundElement &b : band.elements) {
-            if (b.element->grow && visible(b, r))
-                height = std::max(height, b.element->rect.top() + measure(b, textOf(b, row)));
+        for (size_t i = 0; i < laid.size(); ++i) {
+            const ReportElement &e = *band.elements[i].element;
+            if (laid[i].drawn && (e.grow || !laid[i].fitted.lines.isEmpty()))
+                height =
+                    std::max(height, e.rect.top() + std::max(e.rect.height(), laid[i].fitted.height));
         }
         return height;
     }
+
+    qreal heightOf(const BoundBand &band, int row) { return heightOf(band, layOut(band, row)); }
 
     int imageIndex(const BoundElement &b, int row)
     {
@@ -270,12 +313,13 @@ private:
         return index;
     }
 
-    void draw(const BoundBand &band, int row, qreal height)
+    void draw(const BoundBand &band, int row, const std::vector<Laid> &laid, qreal height)
     {
         const QVariantList *r = rowAt(row);
         const QPointF origin(m_page.margins.left(), m_y);
         auto &items = m_result.pages.back().items;
-        for (const BoundElement &b : band.elements) {
+        for (size_t i = 0; i < band.elements.size(); ++i) {
+            const BoundElement &b = band.elements[i];
             if (!visible(b, r))
                 continue;
             const ReportElement &e = *b.element;
@@ -304,19 +348,19 @@ private:
                 item.alignment = e.alignment;
                 m_pendingCounts.push_back({m_result.pages.size() - 1, items.size(), &e});
                 break;
-            default:
-                item.text = textOf(b, row);
-                if (item.text.isEmpty())
+            default: {
+                const Laid &l = laid[i];
+                if (!l.drawn)
                     continue;
-                item.font = b.bold.named && FieldFormatter::holdsSomething(b.bold.value(r))
-                                ? e.boldFont
-                                : e.font;
+                item.text = l.fitted.text;
+                item.lines = l.fitted.lines;
+                item.font = l.font;
                 item.alignment = e.alignment;
-                if (e.grow) {
-                    item.alignment |= Qt::TextWordWrap;
-                    item.rect.setHeight(std::min(measure(b, item.text), height - e.rect.top()));
-                }
+                if (e.grow || !item.lines.isEmpty())
+                    item.rect.setHeight(std::min(std::max(e.rect.height(), l.fitted.height),
+                                                 height - e.rect.top()));
                 break;
+            }
             }
             items.push_back(std::move(item));
         }
@@ -325,17 +369,30 @@ private:
     bool atBodyTop() const { return m_y <= m_bodyTop; }
 
     // Places a band below what the page holds, on a new page when it does not fit;
-    // `active` groups repeat their headers there.
-    void place(const BoundBand &band, int row, int active)
+    // `active` groups repeat their headers there. The last band of the report may take the
+    // room kept for the carried totals, which a last page does not print.
+    void place(const BoundBand &band, int row, int active, bool last = false)
     {
         if (!band.present())
             return;
-        const qreal height = heightOf(band, row);
-        if (!atBodyTop() && m_y + height > m_footerTop) {
-            closePage(row);
+        std::vector<Laid> laid = layOut(band, row);
+        qreal height = heightOf(band, laid);
+        if (!atBodyTop() && m_y + height > (last ? m_pageFooterTop : m_footerTop)) {
+            closePage(row, true);
             openPage(row, active);
+            laid = layOut(band, row);
+            height = heightOf(band, laid);
         }
-        draw(band, row, height);
+        draw(band, row, laid, height);
+        m_y += height;
+    }
+
+    // Draws a band at the current position, as tall as its texts make it.
+    void drawHere(const BoundBand &band, int row)
+    {
+        const std::vector<Laid> laid = layOut(band, row);
+        const qreal height = heightOf(band, laid);
+        draw(band, row, laid, height);
         m_y += height;
     }
 
@@ -345,29 +402,32 @@ private:
         m_pageAcc.assign(m_slots.size(), 0);
         m_y = m_page.margins.top();
         for (const BoundBand *band : {&m_pageHeader, &m_columnHeader}) {
-            if (band->present()) {
-                const qreal height = heightOf(*band, row);
-                draw(*band, row, height);
-                m_y += height;
-            }
+            if (band->present())
+                drawHere(*band, row);
         }
+        // What the pages before carried, under the headings of every page after the first.
+        if (m_result.pages.size() > 1 && m_broughtForward.present())
+            drawHere(m_broughtForward, row);
         for (int g = 0; g < activeGroups; ++g) {
             const BoundBand &header = m_groupHeaders[size_t(g)];
-            if (m_layout.groups[size_t(g)].repeatHeader && header.present()) {
-                const qreal height = heightOf(header, row);
-                draw(header, row, height);
-                m_y += height;
-            }
+            if (m_layout.groups[size_t(g)].repeatHeader && header.present())
+                drawHere(header, row);
         }
         m_bodyTop = m_y;
     }
 
-    void closePage(int row)
+    // `more`: another page follows, so this one ends with the carried totals.
+    void closePage(int row, bool more)
     {
+        if (more && m_carriedForward.present()) {
+            m_y = m_footerTop;
+            draw(m_carriedForward, row, layOut(m_carriedForward, row),
+                 m_carriedForward.band->height);
+        }
         if (!m_pageFooter.present())
             return;
-        m_y = m_footerTop;
-        draw(m_pageFooter, row, m_pageFooter.band->height);
+        m_y = m_pageFooterTop;
+        draw(m_pageFooter, row, layOut(m_pageFooter, row), m_pageFooter.band->height);
     }
 
     const ReportLayout &m_layout;
@@ -377,6 +437,7 @@ private:
     const QDateTime &m_printedAt;
 
     BoundBand m_pageHeader, m_columnHeader, m_detail, m_summary, m_pageFooter;
+    BoundBand m_broughtForward, m_carriedForward;
     std::vector<BoundBand> m_groupHeaders, m_groupFooters;
     std::vector<Ref> m_groupKeys;
     std::vector<GroupTotals::Slot> m_slots;
@@ -385,7 +446,8 @@ private:
 
     qreal m_y = 0;
     qreal m_bodyTop = 0;
-    qreal m_footerTop = 0;
+    qreal m_footerTop = 0;     // where the carried totals go, or the page footer without them
+    qreal m_pageFooterTop = 0;
     std::optional<TextMeasure> m_measure;
     QHash<QByteArray, int> m_imageIndex;
     std::vector<Pending> m_pendingCounts;

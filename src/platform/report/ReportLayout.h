@@ -80,7 +80,8 @@ struct ReportElement
     int alignment = 0;      // Qt::Alignment flags
     int font = 0;           // index into ReportLayout::fonts
     int boldFont = -1;      // font used when `boldWhen` holds
-    bool grow = false;      // wraps and lets its band grow
+    bool grow = false;      // top-aligned, for a text expected to take several lines
+    bool ellipsis = false;  // a text wider than the element ends with "…" instead of wrapping
     qreal lineWidth = 0.25; // Line, Box
     QString fill;           // Box: colour name, empty = none
     QString imageFile;      // Image: path relative to the layout's folder
@@ -116,6 +117,10 @@ struct ReportLayout
     ReportBand detail;
     ReportBand summary;
     ReportBand pageFooter;
+    // Carried totals: "Vienen" under the headings of every page after the first, "Van" above
+    // the page footer of every page followed by another (its height is kept free on every page).
+    ReportBand broughtForward;
+    ReportBand carriedForward;
 
     // Index of `style` in `fonts`, added when missing.
     int fontIndex(const ReportFontStyle &style);
@@ -133,6 +138,8 @@ struct ReportLayout
         f(detail);
         f(summary);
         f(pageFooter);
+        f(broughtForward);
+        f(carriedForward);
     }
     template <typename F> void forEachBand(F f) const
     {

@@ -3,22 +3,45 @@
 #include "platform/report/ReportLayout.h"
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
+#include <QStringList>
 
-// Heights of wrapped text, measured once for every output: a fixed high-resolution reference
-// keeps the pagination identical on screen, on paper and in PDF. Needs a GUI application.
+// Widths and heights of text, measured once for every output: a fixed high-resolution
+// reference keeps the pagination and the line breaks identical on screen, on paper and in PDF.
 class TextMeasure
 {
 public:
     static constexpr int ReferenceDpi = 1200;
 
+    // How a text is printed within its width.
+    struct Fitted
+    {
+        QString text;      // what is printed: the text, or its shortened form ending in "…"
+        QStringList lines; // the lines it takes when it does not fit on one; empty otherwise
+        qreal height = 0;  // millimetres the lines take
+    };
+
     TextMeasure();
-    // Height in millimetres of `text` wrapped to `widthMm`.
-    qreal wrappedHeight(const ReportFontStyle &style, qreal widthMm, const QString &text);
+    // `text` within `widthMm`: on one line when it fits; otherwise broken into lines at word
+    // boundaries (within a word only when the word alone is wider than the width), or, with
+    // `ellipsis`, shortened at a whole character and ended with "…". Never a character cut.
+    // A process without a GUI application has no fonts to measure with: there every text is
+    // taken as it comes, on one line.
+    Fitted fit(const ReportFontStyle &style, qreal widthMm, const QString &text, bool ellipsis);
 
     // The font that paints `style`, on any device.
     static QFont fontFor(const ReportFontStyle &style);
 
 private:
+    struct Font
+    {
+        QFont font;
+        QHash<QChar, qreal> advances; // reference pixels of each character met so far
+    };
+    Font &fontOf(const ReportFontStyle &style);
+    bool surelyFits(Font &font, qreal widthPx, const QString &text);
+
     QImage m_reference;
+    std::vector<std::pair<ReportFontStyle, Font>> m_fonts;
 };

@@ -2,9 +2,12 @@
 
 #include "common/Prompter.h"
 #include "common/Session.h"
+#include "common/grid/ui/CatalogWindowPicker.h"
 #include "common/ui/ChildWindow.h"
+#include "platform/Db.h"
 #include "platform/SettingsStore.h"
 #include "platform/Workstation.h"
+#include "shell/CompanySelection.h"
 #include "shell/Connector.h"
 #include "shell/ServerSetup.h"
 #include "shell/Startup.h"
@@ -137,6 +140,43 @@ bool frmPrincipal::closeChildWindows()
 {
     m_mdi->closeAllSubWindows();
     return m_mdi->subWindowList().isEmpty();
+}
+
+void frmPrincipal::selectCompany()
+{
+    QMetaObject::invokeMethod(this, &frmPrincipal::companySelectionRequested, Qt::QueuedConnection);
+}
+
+void frmPrincipal::runCompanySelection()
+{
+    auto picker = [this](const QString &sql, const QVariantList &params) -> QStringList {
+        return ShowCatalog(m_session, this, params + QVariantList{QStringLiteral("SinMsj")}, sql,
+                           QStringLiteral("Empresas"))
+            .values;
+    };
+    CompanySelection selection(m_session, picker, Workstation::LocalHostName());
+    try {
+        if (selection.needsFirstCompany()) {
+            openFirstCompany();
+            return;
+        }
+        const int mode = selection.modeForUser();
+        if (mode != 0)
+            selection.SelectCompany(mode);
+    } catch (const DbError &e) {
+        m_prompter.error(e.userText());
+    }
+}
+
+void frmPrincipal::openFirstCompany()
+{
+    OpenNode(CompanySelection::CompaniesNode);
+    QMdiSubWindow *sub = m_mdi->activeSubWindow();
+    auto *window = sub ? qobject_cast<ChildWindow *>(sub->widget()) : nullptr;
+    // Straight into a new record: the window's empty list has nothing else to offer.
+    if (window && window->nodeCode() == CompanySelection::CompaniesNode &&
+        window->editState() == 0 && window->allowedOptions().contains(QStringLiteral("Nuevo")))
+        window->ToolbarAction(QStringLiteral("Nuevo"));
 }
 
 void frmPrincipal::startLoginTimer()

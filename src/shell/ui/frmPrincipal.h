@@ -29,6 +29,11 @@ public:
                  Prompter &prompter, QWidget *parent = nullptr);
 
     void setWindowFactory(WindowFactory factory) { m_factory = std::move(factory); }
+    // Whether this build has the window of a class; entries whose window it has not are
+    // shown disabled. Every entry is offered while none is set.
+    using WindowCheck = std::function<bool(const QString &form)>;
+    void setWindowCheck(WindowCheck check) { m_hasWindow = std::move(check); }
+    static inline const QString UnavailableText = QStringLiteral("Opción no disponible");
 
     QMdiArea *mdiArea() const { return m_mdi; }
     QMenu *menuSistema() const { return m_menuSistema; }
@@ -44,6 +49,10 @@ public:
     void startLoginTimer();
     // Shows the login window; afterwards the status bar and menu show who is logged in.
     void runLogin();
+    // The choice of the working company, which goes on to the choice of the period. While the
+    // database has no company, a member of "SISTEMAS" gets the companies window instead,
+    // ready for the first head office.
+    void runCompanySelection();
     // A click on a menu entry, by its caption and key.
     void menuChoice(const QString &caption, const QString &code);
     // Opens the window of a function node, or brings the open one to the front.
@@ -59,6 +68,7 @@ public:
     void setCompanyButtonVisible(bool visible) override;
     std::vector<ChildWindowState> childWindows() const override;
     bool closeChildWindows() override;
+    void selectCompany() override;
 
     QLabel *panelUsuario() const { return m_panelUser; }
     QLabel *panelServidor() const { return m_panelServer; }
@@ -86,6 +96,7 @@ private:
     void chooseMenuFont();
     void showHelp();
     void showAbout();
+    void openFirstCompany();
     QMdiSubWindow *findChildWindow(const QString &form) const;
     QMdiSubWindow *showChild(QWidget *window);
 
@@ -94,6 +105,7 @@ private:
     SettingsStore &m_settings;
     Prompter &m_prompter;
     WindowFactory m_factory;
+    WindowCheck m_hasWindow;
     QMdiArea *m_mdi = nullptr;
     QMenu *m_menuSistema = nullptr;
     QToolBar *m_toolbar = nullptr;

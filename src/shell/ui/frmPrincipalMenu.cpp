@@ -6,6 +6,7 @@
 #include "common/Session.h"
 #include "platform/Db.h"
 #include "platform/SettingsStore.h"
+#include "shell/CompanySelection.h"
 #include "shell/HelpFile.h"
 #include "shell/NavigationMenu.h"
 #include "shell/UserRights.h"
@@ -66,8 +67,8 @@ void frmPrincipal::appendFixedEntries(QMenu *first, bool withStructure)
 {
     if (!first->isEmpty())
         first->addSeparator();
-    addFixed(first, QStringLiteral("A"), QStringLiteral("Seleccionar Empresa"),
-             QKeySequence(Qt::CTRL | Qt::Key_S));
+    // No shortcut: Ctrl+S belongs to whoever is typing in a form.
+    addFixed(first, QStringLiteral("A"), QStringLiteral("Seleccionar Empresa"));
     if (withStructure)
         addFixed(first, QStringLiteral("A2"), QStringLiteral("Estructura del Menú"));
     first->addSeparator();
@@ -111,6 +112,12 @@ void frmPrincipal::BuildNavigationMenu()
         QAction *action = parent->addAction(e.caption);
         action->setObjectName(e.code);
         action->setEnabled(e.enabled);
+        if (e.enabled && !e.form.isEmpty() && m_hasWindow && !m_hasWindow(e.form)) {
+            // Not built yet: said before the click, not after it.
+            action->setEnabled(false);
+            action->setToolTip(UnavailableText);
+            parent->setToolTipsVisible(true);
+        }
         connect(action, &QAction::triggered, this,
                 [this, caption = e.caption, code = e.code] { menuChoice(caption, code); });
     }
@@ -131,8 +138,15 @@ void frmPrincipal::menuChoice(const QString &caption, const QString &code)
     } else if (caption == QLatin1String("Acerca de...")) {
         showAbout();
     } else if (caption == QLatin1String("Calculadora...")) {
-        if (QWidget *w = m_factory ? m_factory(QStringLiteral("frmCalculadora"), QString()) : nullptr)
+        // One calculator: F12 again brings the open one forward.
+        if (QMdiSubWindow *open = findChildWindow(QStringLiteral("frmCalculadora"))) {
+            open->showNormal();
+            m_mdi->setActiveSubWindow(open);
+            open->widget()->setFocus();
+        } else if (QWidget *w =
+                       m_factory ? m_factory(QStringLiteral("frmCalculadora"), QString()) : nullptr) {
             showChild(w);
+        }
     } else if (caption == QStringLiteral("Estructura del Menú")) {
         const QString node = m_session.db()
                                  .scalar(QStringLiteral("SELECT CodNodo FROM SEG WHERE Forma = ?"),
@@ -151,7 +165,11 @@ void frmPrincipal::menuChoice(const QString &caption, const QString &code)
     } else {
         if (const auto mode = NavigationMenu::OptionModeFor(caption))
             m_session.gModoOpcion = *mode;
-        const QString refusal = NavigationMenu::OpenRefusal(m_session);
+        QString refusal = NavigationMenu::OpenRefusal(m_session);
+        // The first head office is created before there is any company to work in.
+        if (!refusal.isEmpty() && code == CompanySelection::CompaniesNode &&
+            CompanySelection::NeedsFirstCompany(m_session))
+            refusal.clear();
         if (!refusal.isEmpty()) {
             m_prompter.warning(refusal);
             return;
@@ -203,7 +221,7 @@ void frmPrincipal::OpenNode(const QString &nodeCode)
     }
     QWidget *window = m_factory ? m_factory(form, nodeCode) : nullptr;
     if (!window) {
-        m_prompter.warning(QStringLiteral("Opción no disponible"));
+        m_prompter.warning(UnavailableText);
         return;
     }
     if (QMdiSubWindow *sub = showChild(window)) {

@@ -15,7 +15,8 @@ Session sessionOfTheAvila()
     s.gDireccionEmpresa = QStringLiteral("Av. Francisco de Miranda, Caracas");
     s.gCiudadEmpresa = QStringLiteral("Caracas");
     s.gTelefonoEmpresa = QStringLiteral("0212-555.12.34");
-    s.gNombreIDEmpresa = QStringLiteral("RIF J-30123456-7");
+    s.gNombreIDEmpresa = QStringLiteral("RIF");
+    s.gEmpresa = QStringLiteral("J-30123456-7");
     s.gUsuario = QStringLiteral("MPEREZ");
     s.gNombreUsuario = QStringLiteral("María Pérez");
     return s;
@@ -31,8 +32,23 @@ TEST(ReportHeading, NamesEveryHeadingLineFromTheSession)
         pairs,
         QStringList({"NombreEmpresa=Distribuidora El Ávila, C.A.", "NombreMatriz=Grupo Ávila",
                      "DireccionEmpresa=Av. Francisco de Miranda, Caracas", "CiudadEmpresa=Caracas",
-                     "TelefonoEmpresa=0212-555.12.34", "NombreIDEmpresa=RIF J-30123456-7",
+                     "TelefonoEmpresa=0212-555.12.34", "NombreIDEmpresa=RIF",
                      "Usuario=MPEREZ", "NombreUsuario=María Pérez"}));
+    // The layouts also get the identification line; the listing columns stay the eight.
+    const auto layout = ReportLayoutValues(sessionOfTheAvila());
+    ASSERT_EQ(layout.size(), values.size() + 1);
+    EXPECT_EQ(layout.back().name, "IdentificacionEmpresa");
+    EXPECT_EQ(layout.back().value.toString(), "RIF J-30123456-7");
+}
+
+// The parameters window keeps only the identifier's name ("RIF"); the number is the company's
+// code, so that a heading never prints the name alone.
+TEST(ReportHeading, TheIdentificationLineJoinsTheIdentifiersNameAndTheCompanysCode)
+{
+    EXPECT_EQ(CompanyIdentification("RIF", "J-40123456-9"), "RIF J-40123456-9");
+    EXPECT_EQ(CompanyIdentification(" RIF ", " J-40123456-9 "), "RIF J-40123456-9");
+    EXPECT_EQ(CompanyIdentification("", "J-40123456-9"), "J-40123456-9");
+    EXPECT_EQ(CompanyIdentification("RIF", ""), "RIF");
 }
 
 TEST(ReportHeading, OpensAListingStatementOnEitherEngine)
@@ -50,7 +66,7 @@ TEST(ReportHeading, OpensAListingStatementOnEitherEngine)
     EXPECT_EQ(row.fieldName(0).toLower(), "nombreempresa");
     EXPECT_EQ(row.fieldName(7).toLower(), "nombreusuario");
     EXPECT_EQ(row.value(0).toString(), "Distribuidora El Ávila, C.A.");
-    EXPECT_EQ(row.value(5).toString(), "RIF J-30123456-7");
+    EXPECT_EQ(row.value(5).toString(), "RIF");
     EXPECT_EQ(row.value(8).toString(), "O'Leary");
 }
 

@@ -34,7 +34,9 @@ protected:
             QStringLiteral("Av. Francisco de Miranda, Torre Europa, piso 4");
         session.gCiudadEmpresa = QStringLiteral("Caracas");
         session.gTelefonoEmpresa = QStringLiteral("0212-555.12.34");
-        session.gNombreIDEmpresa = QStringLiteral("RIF J-30123456-7");
+        // As the parameters window keeps it: the number is the company's code.
+        session.gNombreIDEmpresa = QStringLiteral("RIF");
+        session.gEmpresa = session.gMatriz = QStringLiteral("J-30123456-7");
         session.gRutaReporte = QStringLiteral(VALDORIA_SOURCE_DIR "/reportes");
     }
 
@@ -162,7 +164,7 @@ TEST_F(ShippedLayouts, TheChartOfAccountsMarksItsFlags)
     for (const auto &[code, name, parent] : chart) {
         const QString c = QString::fromLatin1(code);
         const bool leaf = !parent;
-        rows.push_back({c, QString::fromUtf8(name), parent, "RIF J-30123456-7",
+        rows.push_back({c, QString::fromUtf8(name), parent, "RIF",
                         int(leaf && c.startsWith("11")), int(leaf && c.startsWith("12")),
                         int(leaf && c.startsWith("2102")), int(leaf && c.startsWith("21")),
                         int(leaf && c == "210201"), int(leaf && c.startsWith("12")),
@@ -264,16 +266,16 @@ TEST_F(ShippedLayouts, ACompanysCardWithItsSignature)
     signature.save(&buffer, "PNG");
     database.db().exec("INSERT INTO EMPRESA (Codigo, Nombre, Tipo, CodigoMatriz, Firma) "
                        "VALUES (?, ?, ?, ?, ?)",
-                       {"AVILA", "Distribuidora El Ávila, C.A.", 1, "AVILA", png});
-    session.gEmpresa = session.gMatriz = QStringLiteral("AVILA");
+                       {"J-30123456-7", "Distribuidora El Ávila, C.A.", 1, "J-30123456-7", png});
+    session.gEmpresa = session.gMatriz = QStringLiteral("J-30123456-7");
 
     fill({"Codigo", "Nombre", "Direccion", "Representante", "Telefono1", "Telefono2", "Fax", "Mes",
           "Tipo", "CodMatriz", "Matriz", "NombreIDEmpresa"},
-         {{"AVILA-VAL", "Distribuidora El Ávila Valencia",
+         {{"J-30123456-8", "Distribuidora El Ávila Valencia",
            "Av. Bolívar Norte, edificio Camoruco, "
            "planta baja, Valencia, estado Carabobo",
-           "Pedro Rodríguez", "0241-822.33.44", "", "0241-822.33.45", 12, 0, "AVILA",
-           "Distribuidora El Ávila, C.A.", "RIF J-30123456-7"}});
+           "Pedro Rodríguez", "0241-822.33.44", "", "0241-822.33.45", 12, 0, "J-30123456-7",
+           "Distribuidora El Ávila, C.A.", "RIF"}});
     const ReportDocument document = render("crpEmpresas.rpt", "Empresas");
     EXPECT_EQ(document.images().size(), 1u);
     expectGolden(document, "crpEmpresas");

@@ -75,6 +75,25 @@ TEST(LayoutReader, SumsTakeTheirScopeFromWhereTheyStand)
     EXPECT_EQ(layout.summary.elements[0].scope, ReportScope::Report);
 }
 
+TEST(LayoutReader, CarriedTotalBandsSumWhatThePagesSoFarHold)
+{
+    const ReportLayout layout = read(
+        "<report><broughtForward height='5'><text x='0' y='0' width='10' height='5'>Vienen"
+        "</text><sum x='10' y='0' width='10' height='5' field='Debe'/></broughtForward>"
+        "<carriedForward height='6'><sum x='10' y='0' width='10' height='5' field='Debe'/>"
+        "<sum x='20' y='0' width='10' height='5' field='Debe' scope='page'/></carriedForward>"
+        "<detail height='5'><field x='0' y='0' width='10' height='5' name='Texto' "
+        "ellipsis='true'/></detail></report>");
+    ASSERT_TRUE(layout.broughtForward.present);
+    ASSERT_TRUE(layout.carriedForward.present);
+    EXPECT_DOUBLE_EQ(layout.carriedForward.height, 6);
+    EXPECT_EQ(layout.broughtForward.elements[1].scope, ReportScope::Running);
+    EXPECT_EQ(layout.carriedForward.elements[0].scope, ReportScope::Running);
+    EXPECT_EQ(layout.carriedForward.elements[1].scope, ReportScope::Page);
+    EXPECT_TRUE(layout.detail.elements[0].ellipsis);
+    EXPECT_TRUE(layout.fieldNames().contains("Debe", Qt::CaseInsensitive));
+}
+
 TEST(LayoutReader, OverridesMakeNewFontsAndBoldWhenHasItsOwn)
 {
     const ReportLayout layout =
@@ -121,6 +140,9 @@ TEST(LayoutReader, RejectsAMalformedFileWholeSayingWhereAndWhat)
          "field='A' group='B'/></summary></report>",
          "el grupo \"B\" no existe"},
         {"<report><detail height='5'/><detail height='5'/></report>", "aparece dos veces"},
+        {"<report><detail height='5'><field x='0' y='0' width='5' height='5' name='A' "
+         "grow='true' ellipsis='true'/></detail></report>",
+         "no van juntos"},
         {"<report><page size='A3'/></report>", "tamaño de papel \"a3\""},
         {"<report><detail height='5'><field x='0' y='0' width='5' height='5' name='A' "
          "format='money'/></detail></report>",

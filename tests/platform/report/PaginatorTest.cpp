@@ -1,7 +1,10 @@
 #include "ReportFixtures.h"
 #include "support/Printers.h"
 
+#include "platform/report/TextMeasure.h"
+
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -9,6 +12,19 @@ namespace {
 
 using fixtures::documentOf;
 using fixtures::layoutOf;
+
+// A paint device at the resolution the engine measures with.
+const QImage &referenceDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_ARGB32);
+        const int dotsPerMeter = qRound(TextMeasure::ReferenceDpi / 25.4 * 1000);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
+}
 
 // Every band is 10 mm high, so a page holds exactly 25 of them between its margins
 // (10 mm to 270 mm) when there is no heading, and the breaks can be counted by hand.
@@ -159,9 +175,164 @@ TEST(Paginator, AGrowingFieldPushesWhatFollowsDown)
     const auto &items = document.page(0).items;
     ASSERT_EQ(items.size(), 2u);
     EXPECT_GT(items[0].rect.height(), 15) << "wrapped onto several lines";
-    EXPECT_TRUE(items[0].alignment & Qt::TextWordWrap);
+    EXPECT_GT(items[0].lines.size(), 3);
     EXPECT_DOUBLE_EQ(items[1].rect.top(), items[0].rect.bottom());
     EXPECT_DOUBLE_EQ(items[1].rect.height(), 5);
+}
+
+// Every line of a wrapped text fits its width at the reference resolution, and together they
+// hold the whole text: no character is cut or lost.
+void expectWholeLinesWithin(const DrawItem &item, const ReportFontStyle &style, qreal widthMm)
+{
+    const QFontMetricsF metrics(TextMeasure::fontFor(style), &referenceDevice());
+    for (const QString &line : item.lines)
+        EXPECT_LE(metrics.horizontalAdvance(line) * 25.4 / TextMeasure::ReferenceDpi, widthMm)
+            << line.toStdString();
+    EXPECT_EQ(item.lines.join("").remove(' '), QString(item.text).remove(' '))
+        << item.lines.join('|').toStdString();
+}
+
+TEST(Paginator, ATextWiderThanItsFieldWrapsAndItsBandGrows)
+{
+    const QString description = "MANTENIMIENTO PREVENTIVO DE EQUIPO DE OFICINA";
+    const ReportDocument document = documentOf(
+        layoutOf("<detail height='5'><field x='0' y='0' width='25' height='5' name='Texto'/>"
+                 "<field x='30' y='0' width='30' height='5' name='Codigo'/></detail>"),
+        ReportData({"Texto", "Codigo"}, {{description, "0001"}, {"CORTO", "0002"}}));
+    const auto &items = document.page(0).items;
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0].text, description);
+    ASSERT_GT(items[0].lines.size(), 1);
+    // Words stay whole: the field breaks between them.
+    for (const QString &line : items[0].lines)
+        EXPECT_TRUE(description.contains(line)) << line.toStdString();
+    expectWholeLinesWithin(items[0], document.layout().fonts[0], 25);
+    EXPECT_GT(items[0].rect.height(), 5);
+    EXPECT_TRUE(items[1].lines.isEmpty());
+    // The next row starts below the last line.
+    EXPECT_DOUBLE_EQ(items[2].rect.top(), items[0].rect.bottom());
+    EXPECT_TRUE(items[2].lines.isEmpty());
+}
+
+TEST(Paginator, AWordWiderThanItsFieldBreaksBetweenCharacters)
+{
+    const QString code = "CUENTAPORCOBRARCOMERCIALNACIONAL";
+    const ReportDocument document = documentOf(
+        layoutOf("<detail height='5'><field x='0' y='0' width='12' height='5' name='Texto'/>"
+                 "</detail>"),
+        ReportData({"Texto"}, {{code}}));
+    const DrawItem &item = document.page(0).items.at(0);
+    ASSERT_GT(item.lines.size(), 1);
+    expectWholeLinesWithin(item, document.layout().fonts[0], 12);
+}
+
+TEST(Paginator, ABoldTextIsMeasuredInBold)
+{
+    // A text that fits its field in the regular letter and not in bold.
+    TextMeasure measure;
+    const ReportFontStyle regular;
+    ReportFontStyle bold = regular;
+    bold.bold = true;
+    const QString text = "PROPIEDAD PLANTA Y EQUIPO";
+    const QFontMetricsF plain(TextMeasure::fontFor(regular), &referenceDevice());
+    const QFontMetricsF heavy(TextMeasure::fontFor(bold), &referenceDevice());
+    const qreal toMm = 25.4 / TextMeasure::ReferenceDpi;
+    const qreal width = (plain.horizontalAdvance(text) + heavy.horizontalAdvance(text)) / 2 * toMm;
+    ASSERT_LT(plain.horizontalAdvance(text) * toMm, width);
+
+    const ReportDocument document = documentOf(
+        layoutOf(QStringLiteral("<font name='normal' size='8'/><detail height='5'>"
+                                "<field x='0' y='0' width='%1' height='5' name='Nombre' "
+                                "boldWhen='EsPadre'/></detail>")
+                     .arg(width)),
+        ReportData({"Nombre", "EsPadre"}, {{text, 1}, {text, 0}}));
+    const auto &items = document.page(0).items;
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_TRUE(document.layout().fonts[size_t(items[0].font)].bold);
+    EXPECT_EQ(items[0].lines.size(), 2) << "in bold it does not fit on one line";
+    expectWholeLinesWithin(items[0], bold, width);
+    EXPECT_TRUE(items[1].lines.isEmpty());
+    EXPECT_DOUBLE_EQ(items[1].rect.top(), items[0].rect.bottom());
+}
+
+TEST(Paginator, ALayoutMayEndATextThatDoesNotFitWithAnEllipsis)
+{
+    const QString description = "DEPRECIACION ACUMULADA DE EQUIPO DE OFICINA";
+    const ReportDocument document = documentOf(
+        layoutOf("<detail height='5'><field x='0' y='0' width='30' height='5' name='Texto' "
+                 "ellipsis='true'/></detail>"),
+        ReportData({"Texto"}, {{description}, {"CAJA"}}));
+    const auto &items = document.page(0).items;
+    ASSERT_EQ(items.size(), 2u);
+    ASSERT_TRUE(items[0].text.endsWith(QChar(0x2026))) << items[0].text.toStdString();
+    EXPECT_TRUE(description.startsWith(items[0].text.chopped(1)));
+    EXPECT_GT(items[0].text.size(), 5);
+    EXPECT_TRUE(items[0].lines.isEmpty());
+    EXPECT_DOUBLE_EQ(items[0].rect.height(), 5);
+    EXPECT_EQ(items[1].text, "CAJA");
+    EXPECT_DOUBLE_EQ(items[1].rect.top(), items[0].rect.bottom());
+}
+
+// The "Van" line ends every page but the last, the "Vienen" line opens every page but the
+// first, with the same amount, and the grand total closes the report.
+const char *const CarriedTotals =
+    "<pageHeader height='10'><text x='0' y='0' width='60' height='10'>LIBRO</text></pageHeader>"
+    "<broughtForward height='10'><text x='0' y='0' width='50' height='10'>Vienen</text>"
+    "<sum x='50' y='0' width='50' height='10' field='Debe'/></broughtForward>"
+    "<detail height='10'><field x='0' y='0' width='50' height='10' name='Linea'/>"
+    "<field x='50' y='0' width='50' height='10' name='Debe' format='amount'/></detail>"
+    "<summary height='10'><text x='0' y='0' width='50' height='10'>Total general</text>"
+    "<sum x='50' y='0' width='50' height='10' field='Debe'/></summary>"
+    "<carriedForward height='10'><text x='0' y='0' width='50' height='10'>Van</text>"
+    "<sum x='50' y='0' width='50' height='10' field='Debe'/></carriedForward>"
+    "<pageFooter height='10'><pageOfPages x='0' y='0' width='60' height='10' "
+    "prefix='Pág: '/></pageFooter>";
+
+TEST(Paginator, CarriedTotalsEndEveryPageButTheLastAndOpenEveryPageButTheFirst)
+{
+    // 260 mm less heading, footer and "Van": 23 rows on the first page, 22 after "Vienen".
+    const ReportDocument document =
+        documentOf(layoutOf(CarriedTotals), movements({{"A", 50}}));
+    ASSERT_EQ(document.pageCount(), 3);
+    const QStringList first = document.pageText(0);
+    EXPECT_EQ(first.size(), 1 + 23 + 2);
+    EXPECT_EQ(first[1], "A-1 | 1,00");
+    EXPECT_EQ(first[first.size() - 2], "Van | 23,00");
+    EXPECT_EQ(first.last(), "Pág: 1 de 3");
+
+    const QStringList second = document.pageText(1);
+    EXPECT_EQ(second[0], "LIBRO");
+    EXPECT_EQ(second[1], "Vienen | 23,00");
+    EXPECT_EQ(second[2], "A-24 | 1,00");
+    EXPECT_EQ(second[second.size() - 2], "Van | 45,00");
+
+    const QStringList last = document.pageText(2);
+    EXPECT_EQ(last[1], "Vienen | 45,00");
+    EXPECT_EQ(last.size(), 1 + 1 + 5 + 2);
+    EXPECT_EQ(last[last.size() - 2], "Total general | 50,00");
+    EXPECT_EQ(last.last(), "Pág: 3 de 3");
+    EXPECT_FALSE(last.join('\n').contains("Van"));
+}
+
+TEST(Paginator, TheGrandTotalMayTakeTheRoomOfTheLastPagesVan)
+{
+    // 23 rows fill the first page down to the "Van" line; the total fits in its room.
+    const ReportDocument document =
+        documentOf(layoutOf(CarriedTotals), movements({{"A", 23}}));
+    ASSERT_EQ(document.pageCount(), 1);
+    const QStringList page = document.pageText(0);
+    EXPECT_EQ(page[page.size() - 2], "Total general | 23,00");
+    EXPECT_FALSE(page.join('\n').contains("Van"));
+    EXPECT_FALSE(page.join('\n').contains("Vienen"));
+}
+
+TEST(Paginator, ASinglePageCarriesNothing)
+{
+    const ReportDocument document = documentOf(layoutOf(CarriedTotals), movements({{"A", 3}}));
+    ASSERT_EQ(document.pageCount(), 1);
+    EXPECT_EQ(document.pageText(0),
+              QStringList({"LIBRO", "A-1 | 1,00", "A-2 | 1,00", "A-3 | 1,00",
+                           "Total general | 3,00", "Pág: 1 de 1"}));
 }
 
 TEST(Paginator, WithoutRowsThereIsStillOnePageWithHeadingAndSummary)
@@ -237,12 +408,15 @@ TEST(Paginator, TheBookRunsOverTwoPagesWithItsHeadingsAndTotals)
     EXPECT_EQ(second[0], "Distribuidora El Ávila, C.A. | Fecha: 15/03/2024");
     EXPECT_EQ(second[3], "LIBRO MAYOR");
     EXPECT_EQ(second[4], "Fecha | Comprobante | Descripción | Debe | Haber");
-    EXPECT_TRUE(second[5].startsWith("110103 | Cuenta número 3")) << second[5].toStdString();
+    const QStringList first = document.pageText(0);
+    const QString van = first[first.size() - 2];
+    EXPECT_TRUE(van.startsWith("Van | ")) << van.toStdString();
+    EXPECT_EQ(second[5], "Vienen" + van.mid(3));
+    EXPECT_TRUE(second[6].startsWith("110103 | Cuenta número 3")) << second[6].toStdString();
     // Per account 14 debits of i × 1.000,125 and 6 credits of i × 500 (i up to 20): the
     // totals add the exact thousandths, not the cents printed on each line.
     EXPECT_TRUE(second.contains("Total cuenta 110103 | 147.018,38 | 31.500,00"));
-    EXPECT_EQ(second[second.size() - 3], "Total general | 441.055,13 | 94.500,00");
-    EXPECT_EQ(second[second.size() - 2], "Van | 441.055,13 | 94.500,00");
+    EXPECT_EQ(second[second.size() - 2], "Total general | 441.055,13 | 94.500,00");
     EXPECT_EQ(second.last(), "Usuario: María Pérez | Pág: 2 de 2");
 }
 

@@ -19,14 +19,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,6 +120,7 @@ TEST_F(NavigationWindows, DeleteAsksAndReportsTheOutcome)
     w.ConfirmDelete();
     EXPECT_TRUE(w.calls.isEmpty());
     EXPECT_EQ(prompter.messages().back().title, "Eliminar Valdoria");
+    EXPECT_FALSE(prompter.messages().back().defaultYes) << "Enter must not delete";
     prompter.answerYes();
     w.ConfirmDelete();
     EXPECT_EQ(prompter.lastText(), "Registro eliminado con exito!");
@@ -211,6 +215,58 @@ TEST_F(NavigationWindows, SystemNameWindowSavesTheCaption)
     w.ToolbarAction("Guardar");
     EXPECT_EQ(session.gDescripcionSistema, "Valdoria - Contabilidad");
     EXPECT_EQ(db().scalar("SELECT COUNT(*) FROM SISTEMAS").toInt(), 1);
+}
+
+TEST_F(NavigationWindows, OneCalculatorWhichEscapeClosesFrameAndAll)
+{
+    frmPrincipal main(session, connector, settings, prompter);
+    main.setWindowFactory([](const QString &form, const QString &) -> QWidget * {
+        return form == "frmCalculadora" ? new frmCalculadora : nullptr;
+    });
+    main.show();
+    main.BuildNavigationMenu();
+    QAction *calculator = main.findChild<QAction *>("A4");
+    ASSERT_NE(calculator, nullptr);
+    EXPECT_EQ(calculator->shortcut(), QKeySequence(Qt::Key_F12));
+    calculator->trigger();
+    calculator->trigger();
+    ASSERT_EQ(main.mdiArea()->subWindowList().size(), 1);
+    QMdiSubWindow *frame = main.mdiArea()->subWindowList().first();
+    EXPECT_EQ(main.mdiArea()->activeSubWindow(), frame);
+
+    QTest::keyClick(frame->widget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(main.mdiArea()->subWindowList().isEmpty()) << "an empty frame was left";
+    prompter.answerYes();
+    main.close();
+}
+
+TEST(CalculatorWindow, ShowsTheWorkstationsDecimalSeparator)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
+    {
+        frmCalculadora calc;
+        calc.show();
+        QTest::keyClicks(&calc, "12,5");
+        EXPECT_EQ(calc.txtResultado->text(), "12,5");
+        QTest::keyClicks(&calc, "/4");
+        QTest::keyClick(&calc, Qt::Key_Return);
+        EXPECT_EQ(calc.txtResultado->text(), "3,125");
+        calc.press("Copiar");
+        EXPECT_EQ(QApplication::clipboard()->text(), "3,125");
+        const auto buttons = calc.findChildren<QPushButton *>();
+        EXPECT_EQ(std::count_if(buttons.begin(), buttons.end(),
+                                [](QPushButton *b) { return b->text() == ","; }),
+                  1);
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    {
+        frmCalculadora calc;
+        QTest::keyClicks(&calc, "0.5");
+        EXPECT_EQ(calc.txtResultado->text(), "0.5");
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(CalculatorWindow, KeysAndCopy)

@@ -45,6 +45,13 @@ public:
         setWindowTitle(caption);
     }
     void edit(int state) { setEditState(state); }
+    // A box to type in, as every form has.
+    QLineEdit *addField()
+    {
+        auto *box = new QLineEdit(this);
+        body()->addWidget(box);
+        return box;
+    }
 };
 
 class ShellWindows : public ::testing::Test, protected TestWorkstation
@@ -140,6 +147,37 @@ TEST_F(ShellWindows, MainWindowShowsTheFixedMenuAndTheStatusPanels)
     QTest::qWait(20);
     EXPECT_TRUE(loginAsked);
     SaveScreenshot(&main, "frmPrincipal");
+
+    prompter.answerYes();
+    main.close();
+}
+
+// The keys typed in a form are the form's: none of them opens the company picker or another
+// entry of the main window's menu.
+TEST_F(ShellWindows, TypingInAChildWindowNeverTriggersTheMainWindowsEntries)
+{
+    connectEmbedded();
+    frmPrincipal main(session, connector, settings, prompter);
+    main.show();
+    loggedIn(main);
+    bool companyAsked = false;
+    QObject::connect(&main, &frmPrincipal::companySelectionRequested, [&] { companyAsked = true; });
+    auto *window = new EditingWindow(session, "Terceros");
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QLineEdit *box = window->addField();
+    QMdiSubWindow *sub = main.mdiArea()->addSubWindow(window);
+    sub->show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    main.mdiArea()->setActiveSubWindow(sub);
+    box->setFocus();
+    QTest::keyClicks(box, "SUMINISTROS");
+    QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(companyAsked);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier); // select all, not "Acerca de..."
+    EXPECT_EQ(box->selectedText(), "SUMINISTROS");
+    EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join('|').toStdString();
+    EXPECT_TRUE(main.menuSistema()->findChild<QAction *>("A")->shortcut().isEmpty());
 
     prompter.answerYes();
     main.close();

@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/Session.h"
+#include "common/ShellHost.h"
 #include "common/grid/ui/CatalogWindowPicker.h"
 #include "common/report/ui/WorkstationReportOutput.h"
 #include "platform/Db.h"
@@ -367,10 +368,15 @@ bool frmCrearEmpresa::onGuardar()
         focusField(m_admin.failedField());
         return false;
     }
+    const bool created = m_adding;
     m_adding = false;
     setEditing(false);
     loadHeadOffices();
     loadList(c.codigo.trimmed());
+    // The first company of a new installation: its periods exist now, so the session goes on
+    // to choose it and its period.
+    if (created && !session().hasCompany() && session().host)
+        session().host->selectCompany();
     return true;
 }
 
