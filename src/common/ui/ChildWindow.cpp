@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QStyle>
+#include <QShortcut>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -105,6 +106,15 @@ void ChildWindow::LoadToolbarOptions()
         action->setVisible(false);
         connect(action, &QAction::triggered, this, [this, name] { ToolbarAction(name); });
         m_buttons.insert(name, action);
+    }
+    // Alt+letter works from inside any field: a shortcut is offered before the field sees the
+    // key, and a text box does not claim Alt combinations for itself.
+    for (auto it = shortcutKeys().cbegin(); it != shortcutKeys().cend(); ++it) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | it.key()), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        const int key = it.key();
+        connect(shortcut, &QShortcut::activated, this,
+                [this, key] { ToolbarKey(key, Qt::AltModifier); });
     }
     if (m_allowed.isEmpty()) {
         if (QAction *exit = button(QStringLiteral("Salir")))

@@ -69,8 +69,11 @@ TEST_F(VoucherEntryWindow, ALineTypedAtTheKeyboardIsWrittenAndTheDifferenceShown
     QTest::keyClicks(w->panel->txtDescripcion, "NOMINA QUINCENA");
     amount(w->panel->txtDebito, "1250" + QLocale().decimalPoint() + "5");
     SaveScreenshot(w.get(), "frmRegistro-linea");
-    // Alt+G from inside a field saves the line.
-    QTest::keyClick(w.get(), Qt::Key_G, Qt::AltModifier);
+    // Alt+G typed in a field saves the line; the field does not take the letter.
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->panel->txtDescripcion->setFocus();
+    QTest::keyClick(w->panel->txtDescripcion, Qt::Key_G, Qt::AltModifier);
     QApplication::processEvents();
     ASSERT_EQ(w->panel->sprRegistro->rowCount(), 3) << prompter.lastText().toStdString();
     EXPECT_EQ(w->panel->lblTotalDebito->text(), w->editor().totals().debit.format(QLocale()));
