@@ -322,6 +322,7 @@ TEST_F(VoucherEntryTest, InterCompanyLinesGenerateTheOtherCompanysLineAndGoWithI
     EXPECT_EQ(mirror[0].value(5).toInt(), 1);
     EXPECT_EQ(mirror[0].value(6).toString(), "010");
     e->cancel();
+    EXPECT_EQ(e->receivingCompanyOf(1), "002");
     ASSERT_TRUE(e->startModify(1));
     e->line().debit = amount("350.00");
     ASSERT_TRUE(e->save().written) << prompter.lastText().toStdString();

@@ -34,6 +34,15 @@ QString AssetRegister::catalog()
                           "ORDER BY Serial");
 }
 
+std::vector<std::pair<int, QString>> AssetRegister::categories(Db &db)
+{
+    std::vector<std::pair<int, QString>> result;
+    QSqlQuery q = db.run(QStringLiteral("SELECT Codigo, Nombre FROM CATEGORIAACTIVO ORDER BY Nombre"));
+    while (q.next())
+        result.emplace_back(q.value(0).toInt(), q.value(1).toString());
+    return result;
+}
+
 std::optional<AssetData> AssetRegister::find(const QString &serial, bool *active) const
 {
     const auto rows = m_db.rows(

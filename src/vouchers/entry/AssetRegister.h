@@ -3,6 +3,8 @@
 #include "vouchers/entry/EntryLine.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 class Db;
 
@@ -17,6 +19,8 @@ public:
     std::optional<AssetData> find(const QString &serial, bool *active = nullptr) const;
     // The catalogue of assets in service; no parameters beyond company and head office.
     static QString catalog();
+    // The asset categories (code, name), by name.
+    static std::vector<std::pair<int, QString>> categories(Db &db);
 
     // After a line on `account` was written: a purchase creates or updates the row, a
     // retirement retires it (Status 0), a variation leaves it as it is.

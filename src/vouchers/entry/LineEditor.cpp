@@ -45,6 +45,17 @@ bool LineEditor::open()
     return true;
 }
 
+QString LineEditor::receivingCompanyOf(int group) const
+{
+    for (const WorkAreaRow &r : m_rows)
+        if (r.grupoLinea == group) {
+            const auto owner =
+                EntryLookups::receivableOwner(m_session.db(), r.cuenta, m_area.company());
+            return owner ? owner->first : QString();
+        }
+    return {};
+}
+
 bool LineEditor::consolidating() const
 {
     return m_area.table() == WorkArea::Table::Consolidacion;

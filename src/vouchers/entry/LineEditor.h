@@ -45,6 +45,9 @@ public:
     const WorkArea &area() const { return m_area; }
     // Editing the lines a voucher generates for another company.
     bool consolidating() const;
+    // The company that receives the lines of `group` when it posts to that company's
+    // receivable account; empty when the user must choose the branch.
+    QString receivingCompanyOf(int group) const;
     const std::vector<WorkAreaRow> &rows() const { return m_rows; }
     const EntryTotals &totals() const { return m_totals; }
     const LineVoucherType &voucherType() const { return m_type; }

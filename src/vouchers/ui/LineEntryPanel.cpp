@@ -235,10 +235,7 @@ void LineEntryPanel::accountTaken()
         if (m_assetDialog) {
             asset = m_assetDialog(line.asset);
         } else {
-            std::vector<std::pair<int, QString>> categories;
-            for (const QSqlRecord &r : m_session.db().rows(
-                     QStringLiteral("SELECT Codigo, Nombre FROM CATEGORIAACTIVO ORDER BY Nombre")))
-                categories.emplace_back(r.value(0).toInt(), r.value(1).toString());
+            const auto categories = AssetRegister::categories(m_session.db());
             frmActivoFijo dialog(
                 line.account.code, line.account.name, categories, line.asset,
                 [this](const QString &serial) { return m_editor.findAsset(serial); },

@@ -240,14 +240,7 @@ void frmRegistro::openConsolidation()
         return;
     }
     // The receivable account of a company names it; any other line asks for the branch.
-    QString account;
-    for (const WorkAreaRow &r : m_editor.rows())
-        if (r.grupoLinea == group && account.isEmpty())
-            account = r.cuenta;
-    QString receiving;
-    if (const auto owner =
-            EntryLookups::receivableOwner(session().db(), account, session().gEmpresa))
-        receiving = owner->first;
+    QString receiving = m_editor.receivingCompanyOf(group);
     if (receiving.isEmpty()) {
         frmCargarSucursal picker(session(), this);
         if (picker.exec() != QDialog::Accepted)
