@@ -4,6 +4,7 @@
 #include "common/Session.h"
 #include "ledger/accounts/ui/CodeLookupEdit.h"
 #include "vouchers/entry/EntryLookups.h"
+#include "vouchers/entry/EntryTexts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -26,7 +27,7 @@ frmCopiarComprobante::frmCopiarComprobante(Session &session, QWidget *parent)
         [s](const QString &code) {
             const LineVoucherType type = EntryLookups::voucherType(s->db(), code);
             return CodeLookupEdit::Check{type.name,
-                                         type.isSet() ? QString() : QStringLiteral("¡Seleccione un comprobante!")};
+                                         type.isSet() ? QString() : EntryTexts::SelectVoucherType};
         },
         this);
     txtDia = new QLineEdit(this);

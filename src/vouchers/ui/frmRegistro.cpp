@@ -155,13 +155,12 @@ void frmRegistro::onBuscar()
 {
     QMenu options(this);
     QAction *modify = options.addAction(QStringLiteral("Modificar Comprobante"));
-    QAction *copy = options.addAction(QStringLiteral("Copiar Comprobante"));
+    options.addAction(QStringLiteral("Copiar Comprobante"));
     QWidget *anchor = tlbregistro()->widgetForAction(button(QStringLiteral("Buscar")));
     QAction *chosen =
         options.exec(anchor ? anchor->mapToGlobal(QPoint(0, anchor->height())) : QCursor::pos());
     if (chosen)
         retrieve(chosen == modify ? LineEditor::Retrieval::Modify : LineEditor::Retrieval::Copy);
-    Q_UNUSED(copy);
 }
 
 void frmRegistro::retrieve(LineEditor::Retrieval how)
