@@ -1,6 +1,7 @@
 #include "common/ui/YearGridWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -52,6 +53,14 @@ YearGridWindow::YearGridWindow(Session &session, const QString &node, QWidget *p
 void YearGridWindow::setGridModel(QAbstractItemModel *model)
 {
     m_grid->setModel(model);
+    connect(model, &QAbstractItemModel::dataChanged, this, &YearGridWindow::startEditing);
+    connect(model, &QAbstractItemModel::modelReset, this, &YearGridWindow::stopEditing);
+    // A cell editor being typed in is a change on its way, so the save is offered at once:
+    // the toolbar does not take the focus, and the editor hands its text over on "Guardar".
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && m_grid->viewport()->isAncestorOf(now))
+            startEditing();
+    });
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 }
@@ -59,7 +68,7 @@ void YearGridWindow::setGridModel(QAbstractItemModel *model)
 void YearGridWindow::finishSetup()
 {
     LoadToolbarOptions();
-    offerSave();
+    stopEditing();
 }
 
 std::function<void(int, int)> YearGridWindow::beginSaving()
@@ -81,16 +90,16 @@ void YearGridWindow::endSaving(const QString &message)
     lblMensaje->setText(message);
 }
 
-void YearGridWindow::DespuesDeNavegar(int action)
+void YearGridWindow::startEditing()
 {
-    // Saving or discarding keeps the save on offer.
-    if (action == Guardar || action == Cancelar)
-        offerSave();
+    if (editState() != 2) {
+        setEditState(2);
+        SetToolbarState(Editing);
+    }
 }
 
-void YearGridWindow::offerSave()
+void YearGridWindow::stopEditing()
 {
-    for (const char *key : {"Guardar", "Cancelar"})
-        if (QAction *a = button(QLatin1String(key)); a && a->isVisible())
-            a->setEnabled(true);
+    setEditState(0);
+    SetToolbarState(Browsing);
 }

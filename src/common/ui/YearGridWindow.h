@@ -13,7 +13,8 @@ class QTableView;
 
 // A window over one grid for a chosen company and year: the company list, the year with its
 // up/down control, the grid, and a footer with a message and a progress bar for saving. The
-// grid is always open for changes, so "Guardar" and "Cancelar" stay on offer.
+// grid is always open for typing; "Guardar" and "Cancelar" are offered from the first change
+// (or the first cell editor opened) until the grid is saved, cancelled or reloaded.
 class YearGridWindow : public ChildWindow
 {
     Q_OBJECT
@@ -35,13 +36,12 @@ protected:
     std::function<void(int done, int total)> beginSaving();
     // Hides the bar and puts `message` where the saving label was.
     void endSaving(const QString &message = {});
-    // Called once the window is built: the toolbar is loaded and the save offered.
+    // Called once the window is built: the toolbar is loaded, nothing to save yet.
     void finishSetup();
 
-    void DespuesDeNavegar(int action) override;
-
 private:
-    void offerSave();
+    void startEditing();
+    void stopEditing();
 
     QTableView *m_grid = nullptr;
 };

@@ -135,7 +135,8 @@ TEST_F(PeriodWindows, BloquearPeriodosLoadsMarksAndSaves)
     ASSERT_EQ(window.model()->rowCount(), 2);
     QAction *save = window.button("Guardar");
     ASSERT_TRUE(save);
-    EXPECT_TRUE(save->isVisible() && save->isEnabled());
+    EXPECT_TRUE(save->isVisible());
+    EXPECT_FALSE(save->isEnabled()); // offered from the first change
 
     QStringList keys;
     for (QAction *a : window.contextMenu()->actions())
@@ -145,10 +146,16 @@ TEST_F(PeriodWindows, BloquearPeriodosLoadsMarksAndSaves)
     window.runMenuKey("Desmarcar2", window.model()->index(0, 9));
     SaveScreenshot(&window, "frmBloquearPeriodos");
 
+    ASSERT_TRUE(save->isEnabled());
     save->trigger();
     EXPECT_EQ(periodFlags("A02", "A01", 2026), "111111101111");
     EXPECT_EQ(periodFlags("A01", "A01", 2026), "000000000000");
+    EXPECT_FALSE(save->isEnabled());
+    window.runMenuKey("Marcar2", window.model()->index(0, 9));
     EXPECT_TRUE(save->isEnabled()); // the grid stays open for further changes
+    window.button("Cancelar")->trigger();
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_EQ(periodFlags("A02", "A01", 2026), "111111101111");
 
     window.cmbEmpresa->setCurrentIndex(0);
     EXPECT_EQ(window.model()->rowCount(), 3);

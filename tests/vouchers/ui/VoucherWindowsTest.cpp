@@ -121,13 +121,18 @@ TEST_F(VoucherWindows, CounterWindowSavesWhatWasTypedAndRefusesACounterBelowTheB
     VoucherCounterModel &grid = *window.model();
     ASSERT_EQ(grid.rowCount(), 2); // never 999
     QAction *save = window.button("Guardar");
-    ASSERT_TRUE(save && save->isVisible() && save->isEnabled());
+    QAction *cancel = window.button("Cancelar");
+    ASSERT_TRUE(save && save->isVisible() && cancel);
+    EXPECT_FALSE(save->isEnabled()); // nothing typed, nothing to save
+    EXPECT_FALSE(cancel->isEnabled());
 
     // Typed into the cell and saved with the editor still open.
     const QModelIndex february = grid.counterIndex(0, 2);
     window.SpreadCorrelativo->setCurrentIndex(february);
     QWidget *editor = QApplication::focusWidget();
     ASSERT_TRUE(editor && window.SpreadCorrelativo->viewport()->isAncestorOf(editor));
+    EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(cancel->isEnabled());
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(editor, "1-x2"); // digits only get in
     save->trigger();
@@ -136,18 +141,21 @@ TEST_F(VoucherWindows, CounterWindowSavesWhatWasTypedAndRefusesACounterBelowTheB
                   .toInt(),
               12);
     EXPECT_EQ(window.lblMensaje->text(), "Información completada..");
-    EXPECT_TRUE(save->isEnabled());
     SaveScreenshot(&window, "frmCorrelativoComprobante");
+    window.SpreadCorrelativo->setFocus();
+    EXPECT_FALSE(save->isEnabled()); // saved: nothing left to save
 
     const QModelIndex january = grid.counterIndex(1, 1);
     grid.setData(grid.counterIndex(0, 1), 1);
     grid.setData(january, 2);
+    ASSERT_TRUE(save->isEnabled());
     save->trigger();
     EXPECT_EQ(prompter.lastText(),
               "El correlativo no puede ser menor al último comprobante registrado: 3");
     EXPECT_EQ(window.SpreadCorrelativo->currentIndex(), january);
     EXPECT_EQ(grid.data(january).toInt(), 2); // what was typed stays on screen
     EXPECT_EQ(storedJanuary("001"), 3);       // and nothing reached the books
+    EXPECT_TRUE(save->isEnabled());           // still to be saved
 
     // Moving to another year asks first; keeping the changes keeps the year too.
     prompter.answerNo();
