@@ -39,7 +39,9 @@ QStringList accountColumns()
 // Values for accountColumns(), in its order.
 QVariantList accountValues(const Account &a)
 {
-    QVariantList values{a.name.trimmed(), bit(a.summary)};
+    // Names are kept in capitals, as every other name keyed in the system, so that lists and
+    // books do not mix cases.
+    QVariantList values{a.name.trimmed().toUpper(), bit(a.summary)};
     for (int i = 0; i < AccountFlagCount; ++i)
         values << (AccountFlag(i) == AccountFlag::CuentaLibroVentas ? QVariant(a.salesBookColumn())
                                                                     : bit(a.flags[size_t(i)]));

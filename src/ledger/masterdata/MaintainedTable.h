@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,10 @@ struct MaintainedField
     // Placed to the right of the field before it (PJ and PN values side by side).
     bool beside = false;
     int defaultChoice = 0;
+    // What leaving this field with a text proposes for the choice `proposes`, as long as the
+    // user has not chosen it himself (the kind of person a RIF's letter tells).
+    QString proposes;
+    std::optional<int> (*proposal)(const QString &text) = nullptr;
 
     bool boundToTable() const { return kind == MasterFieldKind::Choice && !choicesQuery.isEmpty(); }
     bool numeric() const { return kind == MasterFieldKind::Money || kind == MasterFieldKind::Rate; }

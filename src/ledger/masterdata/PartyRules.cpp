@@ -25,6 +25,14 @@ MaintainedField flag(const char *column, const char *caption)
 }
 } // namespace
 
+std::optional<int> PersonTypeFor(const QString &code)
+{
+    const std::optional<Rif::Holder> holder = Rif::HolderOf(code);
+    if (!holder)
+        return std::nullopt;
+    return *holder == Rif::Holder::Natural ? NaturalPerson : LegalPerson;
+}
+
 MaintainedTable Table(const QString &node)
 {
     MaintainedTable t;
@@ -33,6 +41,8 @@ MaintainedTable Table(const QString &node)
     t.node = node;
     MaintainedField code = upperText("Codigo", "Código", 15, true);
     code.rejectsDot = true;
+    code.proposes = QStringLiteral("TipoPersona");
+    code.proposal = &PersonTypeFor;
     MaintainedField person{QStringLiteral("TipoPersona"), QStringLiteral("Tipo de Persona"),
                            MasterFieldKind::Choice};
     person.choices = {{0, QStringLiteral("JURIDICO")},
@@ -73,7 +83,8 @@ bool AcceptNewCode(Prompter &prompt, const QString &code)
         prompt.warning(MasterDataTexts::PartyCodeTooShort);
         return false;
     }
-    if (Rif::LooksLikeRif(code) && !Rif::IsValid(code))
+    // A RIF typed without its check digit is as doubtful as one with a wrong digit.
+    if ((Rif::LooksLikeRif(code) && !Rif::IsValid(code)) || Rif::LacksCheckDigit(code))
         return prompt.question(MasterDataTexts::RifCheckDigit, Prompter::DefaultTitle, false);
     return true;
 }

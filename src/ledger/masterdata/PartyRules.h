@@ -3,6 +3,7 @@
 #include "ledger/masterdata/MaintainedTable.h"
 
 #include <QString>
+#include <optional>
 
 class Db;
 class Prompter;
@@ -12,6 +13,12 @@ namespace PartyRules {
 
 // A code of six characters or fewer is refused.
 inline constexpr int MinimumCodeLength = 7;
+
+// `TipoPersona` values.
+inline constexpr int LegalPerson = 0;
+inline constexpr int NaturalPerson = 1;
+// The kind of person a RIF's letter tells: V and E natural, J, G, C and P legal.
+std::optional<int> PersonTypeFor(const QString &code);
 
 // TERCERO as the third-party windows show it.
 MaintainedTable Table(const QString &node = QStringLiteral("mnu_terceros"));

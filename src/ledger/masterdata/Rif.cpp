@@ -63,4 +63,20 @@ bool IsValid(const QString &code)
     return expected && *expected == m.captured(3).toInt();
 }
 
+bool LacksCheckDigit(const QString &code)
+{
+    static const QRegularExpression re(QStringLiteral("^[VEJPG]-?[0-9]{8}-?$"));
+    return re.match(code.trimmed().toUpper()).hasMatch();
+}
+
+std::optional<Holder> HolderOf(const QString &code)
+{
+    static const QRegularExpression re(QStringLiteral("^([VEJPGC])-?[0-9]"));
+    const QRegularExpressionMatch m = re.match(code.trimmed().toUpper());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QChar letter = m.captured(1).at(0);
+    return letter == u'V' || letter == u'E' ? Holder::Natural : Holder::Legal;
+}
+
 } // namespace Rif

@@ -14,5 +14,11 @@ bool LooksLikeRif(const QString &code);
 std::optional<int> CheckDigit(QChar letter, const QString &digits);
 // A code with the shape of a RIF whose last digit is the right one.
 bool IsValid(const QString &code);
+// A RIF's letter and eight digits without the check digit ("J-12345678").
+bool LacksCheckDigit(const QString &code);
+// Whether a RIF's letter makes its holder a natural person (V, E) or a legal one (J, G, C,
+// P); nullopt when `code` does not start like a RIF.
+enum class Holder { Natural, Legal };
+std::optional<Holder> HolderOf(const QString &code);
 
 } // namespace Rif

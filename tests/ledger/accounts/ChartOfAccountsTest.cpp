@@ -30,6 +30,7 @@ protected:
 TEST_F(ChartOfAccountsTest, ANewAccountIsWrittenWithItsSharesAndConcepts)
 {
     AccountDraft d = newBank(" 002 ");
+    d.account.name = QStringLiteral(" Banco de Venezuela ");
     d.account.setFlag(AccountFlag::Centrodecosto, true);
     d.account.setFlag(AccountFlag::ManejaReteFuente, true);
     d.account.setFlag(AccountFlag::CuentaBanco, true);
@@ -49,6 +50,7 @@ TEST_F(ChartOfAccountsTest, ANewAccountIsWrittenWithItsSharesAndConcepts)
     const auto saved = chart.load("110101002");
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->parentCode, "110101");
+    EXPECT_EQ(saved->name, "BANCO DE VENEZUELA"); // names are kept in capitals
     EXPECT_EQ(saved->level, 5);
     EXPECT_FALSE(saved->summary);
     EXPECT_TRUE(saved->active);

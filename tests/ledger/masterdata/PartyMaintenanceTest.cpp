@@ -125,6 +125,14 @@ TEST_F(PartyMaintenanceTest, AWrongRifDigitIsSavedOnlyWhenTheUserSaysSo)
     record = typed("J-29759907-1");
     EXPECT_TRUE(service.save(record, Mode::New).saved);
     EXPECT_EQ(parties(), 1);
+
+    // Without its check digit a RIF is questioned the same way.
+    prompter.clear();
+    prompter.answerNo();
+    record = typed("J-12345678");
+    EXPECT_FALSE(service.save(record, Mode::New).saved);
+    EXPECT_EQ(prompter.lastText(), MasterDataTexts::RifCheckDigit);
+    EXPECT_EQ(parties(), 1);
 }
 
 TEST_F(PartyMaintenanceTest, TextsAreStoredTrimmedAndInCapitals)

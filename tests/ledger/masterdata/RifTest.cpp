@@ -41,4 +41,19 @@ TEST(Rif, OnlyALetterEightDigitsAndADigitLookLikeARif)
         EXPECT_FALSE(Rif::LooksLikeRif(QString::fromLatin1(code))) << code;
 }
 
+TEST(Rif, TheLetterTellsTheKindOfPersonAndAMissingDigitIsSeen)
+{
+    EXPECT_TRUE(Rif::LacksCheckDigit("J-12345678"));
+    EXPECT_TRUE(Rif::LacksCheckDigit("v12345678"));
+    EXPECT_FALSE(Rif::LacksCheckDigit("J-12345678-9"));
+    EXPECT_FALSE(Rif::LacksCheckDigit("PROV12345678"));
+
+    EXPECT_EQ(Rif::HolderOf("V-11470283-4"), Rif::Holder::Natural);
+    EXPECT_EQ(Rif::HolderOf("e1234"), Rif::Holder::Natural);
+    for (const char *code : {"J-29759907-0", "G20000303", "C-1234", "P-1"})
+        EXPECT_EQ(Rif::HolderOf(QString::fromLatin1(code)), Rif::Holder::Legal) << code;
+    EXPECT_FALSE(Rif::HolderOf("PROV001"));
+    EXPECT_FALSE(Rif::HolderOf("J-"));
+}
+
 } // namespace

@@ -104,6 +104,8 @@ QWidget *AccountForm::buildGeneral()
     txtNombre = new QLineEdit(page);
     txtNombre->setObjectName(QStringLiteral("txtNombre"));
     txtNombre->setMaxLength(150);
+    connect(txtNombre, &QLineEdit::editingFinished, this,
+            [this] { txtNombre->setText(txtNombre->text().toUpper()); });
     chkDetalle = new QCheckBox(QStringLiteral("Cuenta de detalle"), page);
     chkDetalle->setObjectName(QStringLiteral("chkDetalle"));
     optActiva = new QRadioButton(QStringLiteral("Activa"), page);

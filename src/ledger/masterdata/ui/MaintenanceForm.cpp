@@ -112,6 +112,8 @@ QWidget *MaintenanceForm::createControl(const MaintainedField &f)
         combo->setObjectName(QStringLiteral("cmb") + f.column);
         for (const FieldChoice &c : f.choices)
             combo->addItem(c.text, c.value);
+        connect(combo, &QComboBox::activated, this,
+                [this, column = f.column] { m_chosen.insert(column); });
         control = combo;
     } else {
         auto *edit = new QLineEdit(this);
@@ -171,6 +173,9 @@ QString MaintenanceForm::numberText(const MaintainedField &f, const MasterRecord
 
 void MaintenanceForm::showRecord(const MasterRecord &record)
 {
+    m_chosen.clear();
+    for (const MaintainedField &f : m_service.table().fields)
+        m_chosen.insert(f.column);
     for (const MaintainedField &f : m_service.table().fields) {
         if (QLineEdit *edit = lineEdit(f.column))
             edit->setText(f.numeric() ? numberText(f, record) : record.text(f.column));
@@ -203,6 +208,7 @@ MasterRecord MaintenanceForm::record() const
 
 void MaintenanceForm::clear()
 {
+    m_chosen.clear();
     for (const MaintainedField &f : m_service.table().fields) {
         if (QLineEdit *edit = lineEdit(f.column))
             edit->clear();
@@ -265,7 +271,28 @@ bool MaintenanceForm::eventFilter(QObject *watched, QEvent *event)
             const MaintainedField *f = m_service.table().field(m_controls.key(edit));
             if (f && f->upperOnLeave && edit->text() != edit->text().toUpper())
                 edit->setText(edit->text().toUpper());
+            if (f && f->proposal)
+                propose(*f, edit->text());
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MaintenanceForm::proposeFrom(const QString &column)
+{
+    const MaintainedField *f = m_service.table().field(column);
+    if (QLineEdit *edit = lineEdit(column); f && f->proposal && edit)
+        propose(*f, edit->text());
+}
+
+void MaintenanceForm::propose(const MaintainedField &field, const QString &text)
+{
+    QComboBox *combo = comboBox(field.proposes);
+    if (!combo || m_chosen.contains(field.proposes))
+        return;
+    if (const std::optional<int> value = field.proposal(text)) {
+        const int index = combo->findData(*value);
+        if (index >= 0)
+            combo->setCurrentIndex(index);
+    }
 }

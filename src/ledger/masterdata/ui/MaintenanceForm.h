@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 #include <QWidget>
 
 class QButtonGroup;
@@ -36,6 +37,8 @@ public:
     // `keyEditable` is false while an existing row is modified: its code stays.
     void setEditable(bool editable, bool keyEditable);
     void focusField(const QString &column);
+    // Runs what the text of `column` proposes for other fields, as leaving it does.
+    void proposeFrom(const QString &column);
     // After a refusal: the checks may have cleared a mark (the tax authority's).
     void takeFlag(const MasterRecord &record, const QString &column);
 
@@ -49,10 +52,14 @@ protected:
 private:
     QWidget *createControl(const MaintainedField &field);
     QString numberText(const MaintainedField &field, const MasterRecord &record) const;
+    void propose(const MaintainedField &field, const QString &text);
 
     const TableMaintenance &m_service;
     QLocale m_locale;
     QHash<QString, QWidget *> m_controls;
     QHash<QString, QButtonGroup *> m_options;
     QList<QWidget *> m_lookupButtons;
+    // Lists the user chose from since the form was cleared, or that show a stored row:
+    // proposals leave them alone.
+    QSet<QString> m_chosen;
 };

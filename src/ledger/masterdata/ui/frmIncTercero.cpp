@@ -50,6 +50,7 @@ frmIncTercero::frmIncTercero(Session &session, const QString &code, QWidget *par
     layout->addLayout(inner, 1);
     m_form->setEditable(true, true);
     m_form->lineEdit(QStringLiteral("Codigo"))->setText(code.trimmed().toUpper());
+    m_form->proposeFrom(QStringLiteral("Codigo"));
     resize(560, 330);
 }
 

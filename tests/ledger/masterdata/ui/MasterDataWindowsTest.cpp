@@ -104,6 +104,20 @@ TEST_F(MasterDataWindows, ASixCharacterCodeIsRefusedAndTheTypingKept)
     EXPECT_TRUE(enabled(window, "Guardar"));
     type(form.lineEdit("Codigo"), "j.301.2");
     EXPECT_EQ(form.lineEdit("Codigo")->text(), "j3012"); // "." never gets in
+    // The kind of person follows a RIF's letter until the user picks it.
+    QComboBox *person = form.comboBox("TipoPersona");
+    type(form.lineEdit("Codigo"), "v-11470283");
+    type(form.lineEdit("Nombre"), "x");
+    EXPECT_EQ(person->currentData().toInt(), 1);
+    type(form.lineEdit("Codigo"), "g20000303");
+    type(form.lineEdit("Nombre"), "x");
+    EXPECT_EQ(person->currentData().toInt(), 0);
+    person->setCurrentIndex(person->findData(2));
+    emit person->activated(person->currentIndex());
+    type(form.lineEdit("Codigo"), "v-11470283");
+    type(form.lineEdit("Nombre"), "x");
+    EXPECT_EQ(person->currentData().toInt(), 2);
+
     type(form.lineEdit("Codigo"), "prov01");
     type(form.lineEdit("Nombre"), "suministros los andes");
     EXPECT_EQ(form.lineEdit("Codigo")->text(), "PROV01"); // upper-cased on leaving
@@ -267,7 +281,7 @@ TEST_F(MasterDataWindows, IncTerceroSavesWithAltGAndHandsTheThirdPartyBack)
     MaintenanceForm &form = *dialog.form();
     EXPECT_EQ(form.lineEdit("Codigo")->text(), "V-11470283-4");
     type(form.lineEdit("Nombre"), "maria gonzalez");
-    form.comboBox("TipoPersona")->setCurrentIndex(1);
+    EXPECT_EQ(form.comboBox("TipoPersona")->currentData().toInt(), 1); // a V: natural
     form.comboBox("TipoRegimen")->setCurrentIndex(0);
     SaveScreenshot(&dialog, "frmIncTercero");
     QTest::keyClick(&dialog, Qt::Key_G, Qt::AltModifier);
