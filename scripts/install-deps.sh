@@ -11,7 +11,7 @@ PACKAGES=(
     postgresql-15
     libxlsxwriter-dev libzip-dev libfreexl-dev libsodium-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth poppler-utils fonts-dejavu-core
+    xvfb xauth poppler-utils fonts-dejavu-core adwaita-icon-theme
 )
 
 missing=()

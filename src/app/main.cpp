@@ -1,5 +1,6 @@
 // valdoria: the desktop application.
 #include "app/Application.h"
+#include "common/ui/ApplicationLook.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -34,6 +35,7 @@ int run(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("ServidorSQL"));
     QApplication::setApplicationVersion(QStringLiteral(VALDORIA_VERSION));
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
+    ApplicationLook::install(app);
 
     QTranslator qtSpanish;
     if (qtSpanish.load(QStringLiteral("qtbase_es"),

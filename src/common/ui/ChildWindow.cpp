@@ -1,5 +1,7 @@
 #include "common/ui/ChildWindow.h"
 
+#include "common/ui/ApplicationLook.h"
+
 #include "common/OptionRights.h"
 #include "common/Prompter.h"
 #include "common/Session.h"
@@ -31,35 +33,6 @@ const QHash<QString, int> &actionCodes()
         {QStringLiteral("Reprobar"), ChildWindow::Reprobar},
     };
     return codes;
-}
-
-QIcon iconFor(const QString &key)
-{
-    // The desktop's own icons where it has a theme; Qt's built-in ones otherwise.
-    struct Icon
-    {
-        const char *theme;
-        QStyle::StandardPixmap fallback;
-    };
-    static const QHash<QString, Icon> icons{
-        {QStringLiteral("Nuevo"), {"document-new", QStyle::SP_FileIcon}},
-        {QStringLiteral("Modificar"), {"document-edit", QStyle::SP_FileDialogDetailedView}},
-        {QStringLiteral("Eliminar"), {"edit-delete", QStyle::SP_TrashIcon}},
-        {QStringLiteral("Buscar"), {"edit-find", QStyle::SP_FileDialogContentsView}},
-        {QStringLiteral("Imprimir"), {"document-print", QStyle::SP_DriveFDIcon}},
-        {QStringLiteral("Cancelar"), {"dialog-cancel", QStyle::SP_DialogCancelButton}},
-        {QStringLiteral("Guardar"), {"document-save", QStyle::SP_DialogSaveButton}},
-        {QStringLiteral("Aprobar"), {"dialog-ok-apply", QStyle::SP_DialogApplyButton}},
-        {QStringLiteral("Reprobar"), {"dialog-cancel", QStyle::SP_DialogNoButton}},
-        {QStringLiteral("Salir"), {"application-exit", QStyle::SP_DialogCloseButton}},
-        {QStringLiteral("Subir"), {"go-up", QStyle::SP_ArrowUp}},
-        {QStringLiteral("Bajar"), {"go-down", QStyle::SP_ArrowDown}},
-    };
-    const auto it = icons.constFind(key);
-    if (it == icons.constEnd())
-        return {};
-    return QIcon::fromTheme(QLatin1String(it->theme),
-                            QApplication::style()->standardIcon(it->fallback));
 }
 
 // Alt + initial of each operation.
@@ -100,7 +73,7 @@ void ChildWindow::LoadToolbarOptions()
     m_allowed = OptionRights::AllowedOptions(db, m_session.gUsuario, m_node);
     m_toolbar->setVisible(true);
     for (const QString &name : OptionRights::AllOptions(db)) {
-        auto *action = m_toolbar->addAction(iconFor(name), name);
+        auto *action = m_toolbar->addAction(ApplicationLook::operationIcon(name), name);
         action->setObjectName(name);
         action->setToolTip(name);
         action->setVisible(false);

@@ -1,5 +1,7 @@
 #include "shell/ui/frmPrincipal.h"
 
+#include "common/ui/ApplicationLook.h"
+
 #include "common/Prompter.h"
 #include "common/Session.h"
 #include "common/grid/ui/CatalogWindowPicker.h"
@@ -217,16 +219,17 @@ void frmPrincipal::buildToolbar()
     m_toolbar->setObjectName(QStringLiteral("tlbPrincipal"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    QAction *company = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
+    QAction *company = m_toolbar->addAction(ApplicationLook::operationIcon(QStringLiteral("Empresa")),
                                             QStringLiteral("Empresa"));
     company->setObjectName(QStringLiteral("Empresa"));
     connect(company, &QAction::triggered, this, &frmPrincipal::companySelectionRequested);
     m_toolbar->addSeparator()->setObjectName(QStringLiteral("Separador"));
-    QAction *login = m_toolbar->addAction(style()->standardIcon(QStyle::SP_BrowserReload),
+    QAction *login = m_toolbar->addAction(ApplicationLook::operationIcon(QStringLiteral("Sesion")),
                                           QStringLiteral("Sesion"));
     login->setObjectName(QStringLiteral("Sesion"));
     connect(login, &QAction::triggered, this, &frmPrincipal::runLogin);
-    QAction *exit = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
+    QAction *exit = m_toolbar->addAction(
+        ApplicationLook::operationIcon(QStringLiteral("SalirSistema")),
                                          QStringLiteral("Salir"));
     exit->setObjectName(QStringLiteral("Salir"));
     connect(exit, &QAction::triggered, this, &QWidget::close);

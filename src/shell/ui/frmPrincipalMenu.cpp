@@ -199,7 +199,6 @@ QMdiSubWindow *frmPrincipal::showChild(QWidget *window)
     const QSize wanted = window->size().expandedTo(window->sizeHint());
     QMdiSubWindow *sub = m_mdi->addSubWindow(window);
     sub->setWindowTitle(window->windowTitle());
-    sub->setWindowIcon(QIcon());
     sub->show();
     sub->resize(wanted + (sub->size() - window->size()));
     return sub;

@@ -1,5 +1,7 @@
 #include "ledger/masterdata/ui/frmIncTercero.h"
 
+#include "common/ui/ApplicationLook.h"
+
 #include "common/Prompter.h"
 #include "common/Session.h"
 #include "ledger/masterdata/ui/MaintenanceForm.h"
@@ -23,17 +25,10 @@ frmIncTercero::frmIncTercero(Session &session, const QString &code, QWidget *par
     tlbregistro = new QToolBar(this);
     tlbregistro->setObjectName(QStringLiteral("tlbregistro"));
     tlbregistro->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const struct
-    {
-        const char *key;
-        QStyle::StandardPixmap icon;
-    } keys[] = {{"Guardar", QStyle::SP_DialogApplyButton},
-                {"Cancelar", QStyle::SP_DialogCancelButton},
-                {"Salir", QStyle::SP_DialogCloseButton}};
-    for (const auto &k : keys) {
-        QAction *a = tlbregistro->addAction(QApplication::style()->standardIcon(k.icon),
-                                            QString::fromLatin1(k.key));
-        a->setObjectName(QString::fromLatin1(k.key));
+    for (const char *key : {"Guardar", "Cancelar", "Salir"}) {
+        const QString name = QString::fromLatin1(key);
+        QAction *a = tlbregistro->addAction(ApplicationLook::operationIcon(name), name);
+        a->setObjectName(name);
     }
     connect(button(QStringLiteral("Guardar")), &QAction::triggered, this, &frmIncTercero::Guardar);
     connect(button(QStringLiteral("Cancelar")), &QAction::triggered, this,
