@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QStandardPaths>
 #include <QStyle>
 
 namespace ApplicationLook {
@@ -23,8 +24,17 @@ QIcon themed(const char *name, QStyle::StandardPixmap fallback)
 
 void install(QApplication &app)
 {
-    if (!QIcon::hasThemeIcon(QStringLiteral("document-print")))
+    if (!QIcon::hasThemeIcon(QStringLiteral("document-print"))) {
+        // Without a desktop the toolkit does not even look where themes are installed.
+        QStringList paths = QIcon::themeSearchPaths();
+        for (const QString &dir : QStandardPaths::locateAll(
+                 QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                 QStandardPaths::LocateDirectory))
+            if (!paths.contains(dir))
+                paths << dir;
+        QIcon::setThemeSearchPaths(paths);
         QIcon::setThemeName(FallbackTheme);
+    }
     app.setWindowIcon(applicationIcon());
     app.installEventFilter(new ReadOnlyLook(&app));
 }

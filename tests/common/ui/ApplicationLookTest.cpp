@@ -51,6 +51,7 @@ TEST(ApplicationLookTest, EveryOperationHasAnIconOfItsOwn)
     }
     EXPECT_EQ(pictures.size(), keys.size()) << "two operations share a picture";
     EXPECT_TRUE(ApplicationLook::operationIcon("Desconocida").isNull());
+    EXPECT_TRUE(QIcon::hasThemeIcon("document-print")) << "no icon theme found";
     EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
