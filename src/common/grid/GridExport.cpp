@@ -29,8 +29,11 @@ QByteArray line(const QStringList &cells)
 bool WriteTabDelimited(const QAbstractItemModel &model, const QList<int> &columns, QIODevice &out)
 {
     QStringList headers;
-    for (int c : columns)
-        headers << model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    // A file read by other programs keeps the columns' own names, where the grid has them.
+    for (int c : columns) {
+        const QVariant name = model.headerData(c, Qt::Horizontal, Qt::UserRole);
+        headers << (name.isValid() ? name : model.headerData(c, Qt::Horizontal)).toString();
+    }
     if (out.write(line(headers)) < 0)
         return false;
     for (int row = 0; row < model.rowCount(); ++row) {

@@ -1,5 +1,7 @@
 #include "common/grid/GridModel.h"
 
+#include "common/grid/ColumnHeadings.h"
+
 #include "common/Money.h"
 #include "platform/Db.h"
 
@@ -357,10 +359,14 @@ Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::UserRole && orientation == Qt::Horizontal && section >= 0 &&
+        section < int(m_columns.size()))
+        return m_columns[section].name;
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < int(m_columns.size()) ? m_columns[section].name
-                                                               : QVariant();
+        return section >= 0 && section < int(m_columns.size())
+                   ? QVariant(ColumnHeadings::forColumn(m_columns[section].name))
+                   : QVariant();
     return section + 1;
 }
