@@ -1,6 +1,7 @@
 // valdoria: the desktop application.
 #include "app/Application.h"
 #include "common/ui/ApplicationLook.h"
+#include "platform/Version.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -33,7 +34,7 @@ int run(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Valdoria"));
     QApplication::setOrganizationName(QStringLiteral("ServidorSQL"));
-    QApplication::setApplicationVersion(QStringLiteral(VALDORIA_VERSION));
+    QApplication::setApplicationVersion(ApplicationVersion());
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
     ApplicationLook::install(app);
 

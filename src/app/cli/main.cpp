@@ -2,6 +2,7 @@
 #include "app/cli/AdminCommands.h"
 #include "app/cli/PasswordInput.h"
 #include "app/cli/ReportCommand.h"
+#include "platform/Version.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -14,6 +15,7 @@ int main(int argc, char **argv)
     try {
         const auto app = ReportCommand::makeApplication(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Valdoria"));
+        QCoreApplication::setApplicationVersion(ApplicationVersion());
         QTextStream out(stdout);
         QTextStream err(stderr);
         return AdminCommands::Run(

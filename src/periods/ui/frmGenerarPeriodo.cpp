@@ -40,6 +40,7 @@ frmGenerarPeriodo::frmGenerarPeriodo(Session &session, const QString &node, QWid
     body()->addWidget(ProgressBar1);
     body()->addStretch(1);
     setMinimumWidth(360);
+    lblMensaje->setWordWrap(true);
 
     try {
         txtAno->setText(QString::number(PeriodGeneration(session, m_today).suggestedYear()));
@@ -47,6 +48,8 @@ frmGenerarPeriodo::frmGenerarPeriodo(Session &session, const QString &node, QWid
         session.prompt().error(e.userText());
     }
     LoadToolbarOptions();
+    // One field: the window is as small as its toolbar and the year allow.
+    adjustSize();
     if (QAction *approve = button(QStringLiteral("Aprobar")); approve && approve->isVisible())
         approve->setEnabled(true);
 }

@@ -2,6 +2,7 @@
 
 #include "common/Session.h"
 #include "common/ui/AcceptCancelButtons.h"
+#include "shell/Connector.h"
 #include "shell/ServerSetup.h"
 #include "shell/ui/WaitCursor.h"
 
@@ -27,6 +28,9 @@ frmConfServidor::frmConfServidor(Session &session, Connector &connector, Prompte
     setObjectName(QStringLiteral("frmConfServidor"));
     setWindowTitle(QStringLiteral("Configuración del Servidor"));
 
+    lblProposito = new QLabel(Purpose, this);
+    lblProposito->setObjectName(QStringLiteral("lblProposito"));
+    lblProposito->setWordWrap(true);
     txtServidor = new QLineEdit(this);
     txtServidor->setToolTip(QStringLiteral("\"(local)\" para la base de datos de esta estación; "
                                            "o el servidor PostgreSQL: equipo, equipo:puerto o "
@@ -65,13 +69,16 @@ frmConfServidor::frmConfServidor(Session &session, Connector &connector, Prompte
     connect(authGroup, &QButtonGroup::idToggled, this, [this] { authenticationChanged(); });
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblProposito);
     layout->addLayout(serverForm);
     layout->addWidget(authBox);
     layout->addWidget(lblStatusConexion);
     layout->addWidget(buttons);
 
     ServerSetup setup(m_session, m_connector, m_prompter);
-    ServerConfig initial = setup.initialConfig();
+    // Once connected, the window shows the database the status bar names (the demo's too).
+    ServerConfig initial =
+        m_connector.isConnected() ? m_connector.config() : setup.initialConfig();
     if (!m_session.gServidor.isEmpty())
         initial.server = m_session.gServidor;
     initial.sqlVersion = m_session.gVersionSQL;

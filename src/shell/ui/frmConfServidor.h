@@ -33,6 +33,10 @@ public:
     QLineEdit *txtPassword = nullptr;
     QComboBox *cmbSQL = nullptr;
     QLabel *lblStatusConexion = nullptr;
+    QLabel *lblProposito = nullptr;
+    static inline const QString Purpose = QStringLiteral(
+        "Indique dónde está la base de datos: \"(local)\" es la base de datos incorporada de "
+        "esta estación; el nombre de un servidor PostgreSQL la comparte entre varias.");
 
 public slots:
     void aceptar();

@@ -7,6 +7,7 @@
 #include "common/grid/ui/CatalogWindowPicker.h"
 #include "common/ui/ChildWindow.h"
 #include "platform/Db.h"
+#include "platform/Version.h"
 #include "platform/SettingsStore.h"
 #include "platform/Workstation.h"
 #include "shell/CompanySelection.h"
@@ -77,7 +78,7 @@ void frmPrincipal::buildStatusBar()
 
     m_panelUser->setText(QStringLiteral("Linea de Mensajes"));
     m_panelHost->setText(Workstation::LocalHostName().toLower());
-    m_panelVersion->setText(QStringLiteral("Ver: ") + QCoreApplication::applicationVersion());
+    m_panelVersion->setText(QStringLiteral("Ver: ") + ApplicationVersion());
 }
 
 void frmPrincipal::LoadMenuFont()

@@ -6,6 +6,7 @@
 #include "common/Session.h"
 #include "platform/Db.h"
 #include "platform/SettingsStore.h"
+#include "platform/Version.h"
 #include "shell/CompanySelection.h"
 #include "shell/HelpFile.h"
 #include "shell/NavigationMenu.h"
@@ -271,7 +272,7 @@ void frmPrincipal::showAbout()
 {
     const QFileInfo program(QCoreApplication::applicationFilePath());
     m_prompter.info(QStringLiteral("%1\nVersión %2\nÚltima modificación: %3")
-                        .arg(m_session.gDescripcionSistema, QCoreApplication::applicationVersion(),
+                        .arg(m_session.gDescripcionSistema, ApplicationVersion(),
                              program.lastModified().toString(QStringLiteral("dd/MM/yy hh:mm AP"))),
-                    QStringLiteral("Versión ") + QCoreApplication::applicationVersion());
+                    QStringLiteral("Versión ") + ApplicationVersion());
 }

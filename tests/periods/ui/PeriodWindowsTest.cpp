@@ -38,6 +38,8 @@ TEST_F(PeriodWindows, GenerarPeriodoProposesTheNextYearAndGeneratesItOnAprobar)
     QAction *approve = window.button("Aprobar");
     ASSERT_TRUE(approve);
     EXPECT_TRUE(approve->isVisible() && approve->isEnabled());
+    EXPECT_LT(window.height(), 200); // sized to its one field, not a default page
+    EXPECT_LT(window.width(), 500);
     SaveScreenshot(&window, "frmGenerarPeriodo");
 
     window.txtAno->clear();

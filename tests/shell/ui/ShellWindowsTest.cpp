@@ -10,6 +10,7 @@
 #include "shell/ui/VerificarClave.h"
 #include "shell/ui/frmCambiarClave.h"
 #include "shell/ui/frmConfRutaReporte.h"
+#include "platform/Version.h"
 #include "shell/ui/frmConfServidor.h"
 #include "shell/ui/frmPrincipal.h"
 #include "support/Printers.h"
@@ -139,7 +140,8 @@ TEST_F(ShellWindows, MainWindowShowsTheFixedMenuAndTheStatusPanels)
     EXPECT_EQ(main.panelUsuario()->text(), "Linea de Mensajes");
     EXPECT_EQ(main.panelServidor()->text(), "Servidor SQL:(local)\\valdoria");
     EXPECT_FALSE(main.panelEquipo()->text().isEmpty());
-    EXPECT_TRUE(main.panelVersion()->text().startsWith("Ver: "));
+    EXPECT_EQ(main.panelVersion()->text(), "Ver: " + ApplicationVersion());
+    EXPECT_FALSE(ApplicationVersion().isEmpty());
 
     bool loginAsked = false;
     QObject::connect(&main, &frmPrincipal::loginRequested, [&] { loginAsked = true; });
@@ -227,6 +229,9 @@ TEST_F(ShellWindows, ChangingTheServerStartsTheMainWindowOverOnTheNewDatabase)
     openChild(main, "Plan de Cuentas", 1);
     openChild(main, "Terceros");
     frmConfServidor window(session, connector, prompter);
+    // It opens on the database the status bar shows.
+    EXPECT_EQ(window.txtBaseDatos->text(), "valdoria");
+    EXPECT_EQ(main.panelServidor()->text(), "Servidor SQL:(local)\\valdoria");
     window.txtBaseDatos->setText("otra");
 
     // Keeping the edit keeps the old server and everything shown.
@@ -322,6 +327,8 @@ TEST_F(ShellWindows, ServerWindowCreatesTheEmbeddedDatabaseOnFirstStart)
     EXPECT_TRUE(window.optAutenticacionSistema->isChecked());
     EXPECT_FALSE(window.txtUsuario->isEnabled());
     EXPECT_EQ(window.cmbSQL->currentText(), "SQL2005");
+    EXPECT_TRUE(window.lblProposito->text().contains("\"(local)\" es la base de datos "
+                                                     "incorporada"));
     SaveScreenshot(&window, "frmConfServidor");
 
     window.optAutenticacionServidor->setChecked(true);
