@@ -94,7 +94,15 @@ void frmPrincipal::LoadMenuFont()
         font.setBold(m_settings.value(QStringLiteral("BoldFuente")).toBool());
     if (m_settings.contains(QStringLiteral("ItalicFuente")))
         font.setItalic(m_settings.value(QStringLiteral("ItalicFuente")).toBool());
+    applyMenuFont(font);
+}
+
+void frmPrincipal::applyMenuFont(const QFont &font)
+{
     menuBar()->setFont(font);
+    // The menus open as windows of their own, which do not take the bar's font by themselves.
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        menu->setFont(font);
 }
 
 void frmPrincipal::setUserPanel(const QString &text)

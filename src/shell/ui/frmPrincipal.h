@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class Connector;
 class Prompter;
@@ -34,6 +35,10 @@ public:
     using WindowCheck = std::function<bool(const QString &form)>;
     void setWindowCheck(WindowCheck check) { m_hasWindow = std::move(check); }
     static inline const QString UnavailableText = QStringLiteral("Opción no disponible");
+    // Asks for the menu font, starting from the current one; nothing when the user cancels.
+    // A font dialog unless a test sets its own.
+    using FontPicker = std::function<std::optional<QFont>(const QFont &current)>;
+    void setFontPicker(FontPicker picker) { m_fontPicker = std::move(picker); }
 
     QMdiArea *mdiArea() const { return m_mdi; }
     QMenu *menuSistema() const { return m_menuSistema; }
@@ -44,6 +49,8 @@ public:
     // The user's menu from the navigation tree, followed by the fixed entries.
     void BuildNavigationMenu();
     void LoadMenuFont();
+    // Puts `font` on the menu bar and on every menu under it.
+    void applyMenuFont(const QFont &font);
     void refreshServerPanel();
     // Starts the one-shot timer that opens the login.
     void startLoginTimer();
@@ -106,6 +113,7 @@ private:
     Prompter &m_prompter;
     WindowFactory m_factory;
     WindowCheck m_hasWindow;
+    FontPicker m_fontPicker;
     QMdiArea *m_mdi = nullptr;
     QMenu *m_menuSistema = nullptr;
     QToolBar *m_toolbar = nullptr;

@@ -62,23 +62,46 @@ void frmPrincipal::BuildFixedMenu()
     addFixed(m_menuSistema, QStringLiteral("A2"), QStringLiteral("Salir del Sistema"),
              QKeySequence(Qt::CTRL | Qt::Key_Q));
     addHelpMenu();
+    applyMenuFont(menuBar()->font());
 }
+
+namespace {
+
+// Whether `menu` or one of its submenus already offers `caption`.
+bool offers(const QMenu *menu, const QString &caption)
+{
+    for (const QAction *a : menu->actions()) {
+        if (a->text() == caption)
+            return true;
+        if (a->menu() && offers(a->menu(), caption))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 void frmPrincipal::appendFixedEntries(QMenu *first, bool withStructure)
 {
     if (!first->isEmpty())
         first->addSeparator();
+    // The navigation tree may already hold some of them: each is listed once.
+    const auto addOnce = [this, first](const QString &key, const QString &caption,
+                                       const QKeySequence &shortcut = {}) {
+        if (!offers(first, caption))
+            addFixed(first, key, caption, shortcut);
+    };
     // No shortcut: Ctrl+S belongs to whoever is typing in a form.
-    addFixed(first, QStringLiteral("A"), QStringLiteral("Seleccionar Empresa"));
+    addOnce(QStringLiteral("A"), QStringLiteral("Seleccionar Empresa"));
     if (withStructure)
-        addFixed(first, QStringLiteral("A2"), QStringLiteral("Estructura del Menú"));
+        addOnce(QStringLiteral("A2"), QStringLiteral("Estructura del Menú"));
     first->addSeparator();
-    addFixed(first, QStringLiteral("A3"), QStringLiteral("Fuente del Menú Principal..."));
-    addFixed(first, QStringLiteral("A4"), QStringLiteral("Calculadora..."),
+    addOnce(QStringLiteral("A3"), QStringLiteral("Fuente del Menú Principal..."));
+    addOnce(QStringLiteral("A4"), QStringLiteral("Calculadora..."),
              QKeySequence(Qt::Key_F12));
-    addFixed(first, QStringLiteral("A5"), QStringLiteral("Nueva Sesión"),
+    addOnce(QStringLiteral("A5"), QStringLiteral("Nueva Sesión"),
              QKeySequence(Qt::CTRL | Qt::Key_N));
-    addFixed(first, QStringLiteral("A6"), QStringLiteral("Salir del Sistema"),
+    addOnce(QStringLiteral("A6"), QStringLiteral("Salir del Sistema"),
              QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
@@ -128,6 +151,7 @@ void frmPrincipal::BuildNavigationMenu()
     }
     appendFixedEntries(m_menuSistema, UserRights::IsSystemsUser(db, m_session.gUsuario));
     addHelpMenu();
+    applyMenuFont(menuBar()->font());
 }
 
 void frmPrincipal::menuChoice(const QString &caption, const QString &code)
@@ -241,12 +265,20 @@ void frmPrincipal::CenterChild(QMdiSubWindow *child)
 
 void frmPrincipal::chooseMenuFont()
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, menuBar()->font(), this,
-                                            QStringLiteral("Fuente del Menú Principal"));
-    if (!ok)
+    std::optional<QFont> chosen;
+    if (m_fontPicker) {
+        chosen = m_fontPicker(menuBar()->font());
+    } else {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, menuBar()->font(), this,
+                                                QStringLiteral("Fuente del Menú Principal"));
+        if (ok)
+            chosen = font;
+    }
+    if (!chosen)
         return;
-    menuBar()->setFont(font);
+    const QFont font = *chosen;
+    applyMenuFont(font);
     m_settings.setValue(QStringLiteral("NombreFuente"), font.family());
     m_settings.setValue(QStringLiteral("TamañoFuente"), font.pointSize());
     m_settings.setValue(QStringLiteral("BoldFuente"), font.bold());

@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -182,6 +183,47 @@ TEST_F(ShellWindows, TypingInAChildWindowNeverTriggersTheMainWindowsEntries)
     EXPECT_TRUE(main.menuSistema()->findChild<QAction *>("A")->shortcut().isEmpty());
 
     prompter.answerYes();
+    main.close();
+}
+
+TEST_F(ShellWindows, TheSystemMenuListsEachEntryOnceAndTakesTheChosenFont)
+{
+    connectEmbedded();
+    frmPrincipal main(session, connector, settings, prompter);
+    main.show();
+    loggedIn(main);
+    QStringList captions;
+    for (QAction *a : main.menuSistema()->actions())
+        if (!a->isSeparator())
+            captions << a->text();
+    EXPECT_EQ(captions.count("Estructura del Menú"), 1) << captions.join('|').toStdString();
+    EXPECT_EQ(QSet<QString>(captions.begin(), captions.end()).size(), captions.size())
+        << captions.join('|').toStdString();
+
+    QFont chosen = main.menuBar()->font();
+    chosen.setPointSize(15);
+    chosen.setItalic(true);
+    main.setFontPicker([&](const QFont &) { return std::optional<QFont>(chosen); });
+    main.menuChoice("Fuente del Menú Principal...", "A3");
+    EXPECT_EQ(main.menuBar()->font().pointSize(), 15);
+    EXPECT_EQ(main.menuSistema()->font().pointSize(), 15); // the open menus too, at once
+    EXPECT_EQ(settings.value("TamañoFuente").toInt(), 15);
+    EXPECT_TRUE(settings.value("ItalicFuente").toBool());
+
+    // Cancelled: nothing changes.
+    main.setFontPicker([](const QFont &) { return std::optional<QFont>(); });
+    main.menuChoice("Fuente del Menú Principal...", "A3");
+    EXPECT_EQ(main.menuBar()->font().pointSize(), 15);
+
+    // Remembered: the next main window opens with it, menus rebuilt at login included.
+    frmPrincipal next(session, connector, settings, prompter);
+    next.BuildNavigationMenu();
+    EXPECT_EQ(next.menuBar()->font().pointSize(), 15);
+    EXPECT_EQ(next.menuSistema()->font().pointSize(), 15);
+
+    prompter.answerYes();
+    prompter.answerYes();
+    next.close();
     main.close();
 }
 
