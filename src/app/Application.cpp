@@ -117,7 +117,8 @@ int Application::Main()
     m_main = std::make_unique<frmPrincipal>(m_session, m_connector, m_settings, m_prompter);
     m_prompter.setParent(m_main.get());
     m_session.host = m_main.get();
-    m_reports = std::make_unique<WorkstationReportOutput>(m_prompter, m_main.get());
+    m_reports =
+        std::make_unique<WorkstationReportOutput>(m_prompter, m_main.get(), &m_settings);
     m_session.reports = m_reports.get();
     clsSpread::setGridPrinter(
         [this](QWidget *, const QAbstractItemModel &rows, const QString &title) {

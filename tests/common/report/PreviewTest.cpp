@@ -1,5 +1,6 @@
 #include "common/report/ui/WorkstationReportOutput.h"
 #include "common/report/ui/frmPreview.h"
+#include "platform/SettingsStore.h"
 #include "platform/report/LayoutReader.h"
 #include "platform/report/ReportDocument.h"
 #include "support/Printers.h"
@@ -80,11 +81,67 @@ TEST(frmPreview, ExportsThePdfOrSaysWhyNot)
     QFile pdf(dir.filePath("listado.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
-    EXPECT_TRUE(prompter.messages().empty());
+    // The user is told where the file went.
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_TRUE(prompter.lastText().endsWith(dir.filePath("listado.pdf")))
+        << prompter.lastText().toStdString();
 
     EXPECT_FALSE(window.exportPdf("/no/existe/listado.pdf"));
-    ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_EQ(prompter.messages()[0].title, "Imprimir Reporte");
+    ASSERT_EQ(prompter.messages().size(), 2u);
+    EXPECT_EQ(prompter.messages()[1].title, "Imprimir Reporte");
+}
+
+TEST(frmPreview, FitsThePageOrTheWidthAndFollowsTheWindow)
+{
+    ScriptedPrompter prompter;
+    frmPreview window(twoPages(), "Listado de prueba", 150, QString(), prompter);
+    window.resize(900, 700);
+    window.show();
+    QScrollArea *scroll = window.findChild<QScrollArea *>("scrPagina");
+    QComboBox *box = window.findChild<QComboBox *>("cmbZoom");
+
+    box->setCurrentText(frmPreview::FitWidthText);
+    EXPECT_EQ(window.fit(), frmPreview::FitWidth);
+    const int sheetWidth = scroll->widget()->width();
+    EXPECT_LE(sheetWidth, scroll->viewport()->width());
+    EXPECT_GT(sheetWidth, scroll->viewport()->width() - 60);
+
+    box->setCurrentText(frmPreview::FitPageText);
+    EXPECT_LE(scroll->widget()->height(), scroll->maximumViewportSize().height());
+    EXPECT_LT(window.zoom(), 100);
+    const int fitted = window.zoom();
+    window.resize(900, 1000); // a taller window shows a larger page
+    EXPECT_GT(window.zoom(), fitted);
+
+    box->setCurrentText("200 %");
+    EXPECT_EQ(window.fit(), frmPreview::NoFit);
+    EXPECT_EQ(window.zoom(), 200);
+    SaveScreenshot(&window, "frmPreview-200");
+}
+
+TEST(frmPreview, TheZoomAUserPicksIsKeptForTheNextPreview)
+{
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath("valdoria.ini"));
+    ScriptedPrompter prompter;
+    {
+        frmPreview first(twoPages(), "Listado de prueba", 150, QString(), prompter, nullptr,
+                         &settings);
+        EXPECT_EQ(first.zoom(), 150); // nothing chosen yet: the report's own
+        QComboBox *box = first.findChild<QComboBox *>("cmbZoom");
+        box->setCurrentIndex(box->findData(75));
+        emit box->activated(box->currentIndex());
+    }
+    frmPreview second(twoPages(), "Listado de prueba", 150, QString(), prompter, nullptr,
+                      &settings);
+    EXPECT_EQ(second.zoom(), 75);
+
+    QComboBox *box = second.findChild<QComboBox *>("cmbZoom");
+    box->setCurrentIndex(box->findData(int(frmPreview::FitWidth)));
+    emit box->activated(box->currentIndex());
+    frmPreview third(twoPages(), "Listado de prueba", 150, QString(), prompter, nullptr,
+                     &settings);
+    EXPECT_EQ(third.fit(), frmPreview::FitWidth);
 }
 
 TEST(WorkstationReportOutput, PreviewOpensAWindowOfItsOwn)

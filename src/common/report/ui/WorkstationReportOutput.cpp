@@ -10,9 +10,11 @@
 #include <QGuiApplication>
 #include <QPrinter>
 
-WorkstationReportOutput::WorkstationReportOutput(Prompter &prompter, QWidget *window)
+WorkstationReportOutput::WorkstationReportOutput(Prompter &prompter, QWidget *window,
+                                                 SettingsStore *settings)
     : m_prompter(prompter)
     , m_window(window)
+    , m_settings(settings)
 {
 }
 
@@ -26,7 +28,8 @@ void WorkstationReportOutput::preview(std::shared_ptr<const ReportDocument> docu
                                       const QString &printerName)
 {
     auto *window =
-        new frmPreview(std::move(document), title, zoomPercent, printerName, m_prompter, m_window);
+        new frmPreview(std::move(document), title, zoomPercent, printerName, m_prompter, m_window,
+                       m_settings);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

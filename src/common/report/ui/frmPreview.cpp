@@ -4,6 +4,7 @@
 #include "common/report/RunReport.h"
 #include "common/report/ui/Printers.h"
 #include "platform/report/PageRenderer.h"
+#include "platform/SettingsStore.h"
 #include "platform/report/PdfExport.h"
 #include "platform/report/ReportDocument.h"
 #include "platform/report/ReportError.h"
@@ -17,6 +18,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollArea>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -26,11 +30,12 @@ const int Zooms[] = {50, 75, 100, 125, 150, 200, 300};
 
 frmPreview::frmPreview(std::shared_ptr<const ReportDocument> document, const QString &title,
                        int zoomPercent, const QString &printerName, Prompter &prompter,
-                       QWidget *parent)
+                       QWidget *parent, SettingsStore *settings)
     : QWidget(parent, Qt::Window)
     , m_document(std::move(document))
     , m_printerName(printerName)
     , m_prompter(prompter)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(title);
@@ -53,6 +58,8 @@ frmPreview::frmPreview(std::shared_ptr<const ReportDocument> document, const QSt
     toolbar->addSeparator();
     m_zoomBox = new QComboBox(toolbar);
     m_zoomBox->setObjectName(QStringLiteral("cmbZoom"));
+    m_zoomBox->addItem(FitPageText, int(FitPage));
+    m_zoomBox->addItem(FitWidthText, int(FitWidth));
     for (int z : Zooms)
         m_zoomBox->addItem(QStringLiteral("%1 %").arg(z), z);
     toolbar->addWidget(m_zoomBox);
@@ -80,15 +87,38 @@ frmPreview::frmPreview(std::shared_ptr<const ReportDocument> document, const QSt
     layout->addWidget(toolbar);
     layout->addWidget(m_scroll, 1);
 
-    m_zoom = std::clamp(zoomPercent, 25, 400);
-    const int known = m_zoomBox->findData(m_zoom);
-    if (known < 0)
-        m_zoomBox->addItem(QStringLiteral("%1 %").arg(m_zoom), m_zoom);
-    m_zoomBox->setCurrentIndex(m_zoomBox->findData(m_zoom));
-    connect(m_zoomBox, &QComboBox::currentIndexChanged, this,
-            [this](int index) { setZoom(m_zoomBox->itemData(index).toInt()); });
+    // The user's own choice, once made, wins over the report's.
+    int wanted = zoomPercent;
+    if (m_settings && m_settings->contains(ZoomKey))
+        wanted = m_settings->value(ZoomKey).toInt();
+    if (wanted == FitPage || wanted == FitWidth) {
+        m_fit = Fit(wanted);
+        m_zoom = 100;
+    } else {
+        m_zoom = std::clamp(wanted, 25, 400);
+        if (m_zoomBox->findData(m_zoom) < 0)
+            m_zoomBox->addItem(QStringLiteral("%1 %").arg(m_zoom), m_zoom);
+    }
+    m_zoomBox->setCurrentIndex(m_zoomBox->findData(m_fit != NoFit ? int(m_fit) : m_zoom));
+    connect(m_zoomBox, &QComboBox::activated, this, &frmPreview::zoomChosen);
+    connect(m_zoomBox, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const int value = m_zoomBox->itemData(index).toInt();
+        if (value > 0)
+            setZoom(value);
+        else
+            setFit(Fit(value));
+    });
 
-    resize(1000, 760);
+    // As wide as the sheet at its zoom and as tall as the screen allows.
+    const QSizeF sheet = sheetSize() * (m_fit != NoFit ? 1.0 : m_zoom / 100.0);
+    QSize size(int(sheet.width()) + 60, 900);
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        size = size.boundedTo(QSize(room.width(), room.height() * 9 / 10));
+    }
+    resize(size);
+    if (m_fit != NoFit)
+        m_zoom = fittedZoom(m_fit);
     render();
 }
 
@@ -103,13 +133,63 @@ void frmPreview::showPage(int index)
 
 void frmPreview::setZoom(int percent)
 {
-    if (percent <= 0 || percent == m_zoom)
+    if (percent <= 0 || (percent == m_zoom && m_fit == NoFit))
         return;
+    m_fit = NoFit;
     m_zoom = percent;
     const int index = m_zoomBox->findData(percent);
     if (index >= 0 && index != m_zoomBox->currentIndex())
         m_zoomBox->setCurrentIndex(index);
     render();
+}
+
+void frmPreview::setFit(Fit fit)
+{
+    m_fit = fit;
+    if (fit == NoFit)
+        return;
+    const int index = m_zoomBox->findData(int(fit));
+    if (index >= 0 && index != m_zoomBox->currentIndex())
+        m_zoomBox->setCurrentIndex(index);
+    m_zoom = fittedZoom(fit);
+    render();
+}
+
+void frmPreview::zoomChosen(int index)
+{
+    if (m_settings) {
+        m_settings->setValue(ZoomKey, m_zoomBox->itemData(index).toInt());
+        m_settings->sync();
+    }
+}
+
+QSizeF frmPreview::sheetSize() const
+{
+    // 96 dots per inch is a sheet at its real size on an ordinary screen.
+    return m_document->pageSetup().paperSize() / 25.4 * 96.0;
+}
+
+int frmPreview::fittedZoom(Fit fit) const
+{
+    const QSizeF sheet = sheetSize();
+    // Room for the scroll bar that a page taller than the view brings, and a little air.
+    const QSize view = m_scroll->maximumViewportSize() - QSize(24, 12);
+    qreal factor = view.width() / sheet.width();
+    if (fit == FitPage)
+        factor = std::min(factor, view.height() / sheet.height());
+    return std::clamp(int(factor * 100), 10, 400);
+}
+
+void frmPreview::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_fit != NoFit) {
+        const int zoom = fittedZoom(m_fit);
+        if (zoom != m_zoom) {
+            m_zoom = zoom;
+            render();
+        }
+    }
 }
 
 void frmPreview::render()
@@ -130,6 +210,9 @@ bool frmPreview::exportPdf(const QString &path)
 {
     try {
         PdfExport::write(*m_document, path);
+        m_prompter.info(QStringLiteral("El reporte se exportó a:\n%1")
+                            .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+                        ReportMessages::Title);
         return true;
     } catch (const ReportError &e) {
         m_prompter.error(e.message(), ReportMessages::Title);
