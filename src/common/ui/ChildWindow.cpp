@@ -6,6 +6,7 @@
 #include "common/Prompter.h"
 #include "common/Session.h"
 #include "platform/Db.h"
+#include "platform/SettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <QShortcut>
+#include <QShowEvent>
+#include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -239,5 +242,43 @@ void ChildWindow::keyPressEvent(QKeyEvent *event)
 void ChildWindow::closeEvent(QCloseEvent *event)
 {
     m_editState = 0;
+    if (m_listSplitter && m_session.settings && m_listWidthRestored) {
+        m_session.settings->setValue(listWidthKey(), m_listSplitter->sizes().value(0));
+        m_session.settings->sync();
+    }
     QWidget::closeEvent(event);
+}
+
+QSplitter *ChildWindow::addListAndForm(QWidget *list, QWidget *form, int listWidth)
+{
+    m_listSplitter = new QSplitter(Qt::Horizontal, this);
+    m_listSplitter->setObjectName(QStringLiteral("splLista"));
+    m_listSplitter->setChildrenCollapsible(false);
+    m_listSplitter->addWidget(list);
+    m_listSplitter->addWidget(form);
+    m_listSplitter->setStretchFactor(0, 0);
+    m_listSplitter->setStretchFactor(1, 1);
+    m_listWidth = listWidth;
+    body()->addWidget(m_listSplitter, 1);
+    return m_listSplitter;
+}
+
+QString ChildWindow::listWidthKey() const
+{
+    return QStringLiteral("Ventanas/%1/AnchoLista").arg(objectName());
+}
+
+void ChildWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window's name is known only once it is built, so the width is read at first show.
+    if (m_listSplitter && !m_listWidthRestored) {
+        m_listWidthRestored = true;
+        int width = m_listWidth;
+        if (m_session.settings && m_session.settings->contains(listWidthKey()))
+            width = m_session.settings->value(listWidthKey()).toInt();
+        const int total = m_listSplitter->width();
+        width = std::clamp(width, 80, std::max(80, total - 200));
+        m_listSplitter->setSizes({width, std::max(1, total - width)});
+    }
 }

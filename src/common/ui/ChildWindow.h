@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QAction;
+class QSplitter;
 class QToolBar;
 class QVBoxLayout;
 struct Session;
@@ -78,9 +79,15 @@ protected:
     void setEditState(int state) { m_editState = state; }
     // Layout below the toolbar where the window puts its controls.
     QVBoxLayout *body() const { return m_body; }
+    // Puts a list beside its form in the body, with a bar between them the user can drag;
+    // the list starts `listWidth` wide, or as wide as the user last left it in this window.
+    QSplitter *addListAndForm(QWidget *list, QWidget *form, int listWidth);
+    // The settings key that keeps that width.
+    QString listWidthKey() const;
 
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void disableWithoutRecords();
@@ -93,4 +100,7 @@ private:
     QHash<QString, QAction *> m_buttons;
     QStringList m_allowed;
     int m_editState = 0;
+    QSplitter *m_listSplitter = nullptr;
+    int m_listWidth = 0;
+    bool m_listWidthRestored = false;
 };

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
-#include <QSplitter>
 #include <QStyle>
 #include <QTreeView>
 
@@ -33,12 +32,7 @@ frmCuentaContable::frmCuentaContable(Session &session, const QString &nodeCode, 
     tvwCuentas->setModel(m_tree);
     frmCuenta = new AccountForm(session, m_chart, this);
 
-    auto *split = new QSplitter(this);
-    split->addWidget(tvwCuentas);
-    split->addWidget(frmCuenta);
-    split->setStretchFactor(1, 1);
-    split->setSizes({340, 640});
-    body()->addWidget(split);
+    addListAndForm(tvwCuentas, frmCuenta, 340);
     resize(1000, 580);
 
     connect(tvwCuentas->selectionModel(), &QItemSelectionModel::currentChanged, this,

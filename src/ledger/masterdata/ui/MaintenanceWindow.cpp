@@ -31,14 +31,10 @@ MaintenanceWindow::MaintenanceWindow(Session &session, const QString &nodeCode,
     grdLista->verticalHeader()->hide();
     grdLista->setWordWrap(false);
     grdLista->horizontalHeader()->setStretchLastSection(true);
-    grdLista->setMinimumWidth(260);
+    grdLista->setMinimumWidth(160);
     m_form = new MaintenanceForm(*m_service, this);
-
-    auto *row = new QHBoxLayout;
-    row->addWidget(grdLista, 2);
-    row->addWidget(m_form, 5);
-    body()->addLayout(row);
-    resize(fields.size() <= 3 ? 700 : 900, 380);
+    addListAndForm(grdLista, m_form, 300);
+    resize(fields.size() <= 3 ? 760 : 960, 380);
 
     connect(grdLista, &QTableWidget::currentCellChanged, this, [this](int r) {
         if (r >= 0 && r != m_currentRow && grdLista->isEnabled())

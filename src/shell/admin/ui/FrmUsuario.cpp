@@ -33,7 +33,7 @@ FrmUsuario::FrmUsuario(Session &session, const QString &nodeCode, QWidget *paren
     tvwUsuarios = new QTreeWidget(this);
     tvwUsuarios->setObjectName(QStringLiteral("tvwUsuarios"));
     tvwUsuarios->setHeaderHidden(true);
-    tvwUsuarios->setMinimumWidth(230);
+    tvwUsuarios->setMinimumWidth(160);
     TxtCodUsuario = new QLineEdit(this);
     TxtCodUsuario->setObjectName(QStringLiteral("TxtCodUsuario"));
     TxtCodUsuario->setMaxLength(20);
@@ -77,10 +77,10 @@ FrmUsuario::FrmUsuario(Session &session, const QString &nodeCode, QWidget *paren
     auto *right = new QVBoxLayout;
     right->addLayout(form);
     right->addWidget(groups, 1);
-    auto *columns = new QHBoxLayout;
-    columns->addWidget(tvwUsuarios, 2);
-    columns->addLayout(right, 3);
-    body()->addLayout(columns, 1);
+    auto *page = new QWidget(this);
+    right->setContentsMargins(0, 0, 0, 0);
+    page->setLayout(right);
+    addListAndForm(tvwUsuarios, page, 260);
     resize(680, 430);
 
     connect(tvwUsuarios, &QTreeWidget::currentItemChanged, this, [this] {

@@ -46,7 +46,7 @@ void frmCrearEmpresa::buildForm()
     grdEmpresas->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdEmpresas->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     grdEmpresas->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    grdEmpresas->setMinimumWidth(200);
+    grdEmpresas->setMinimumWidth(160);
 
     optTipo0 = new QRadioButton(QStringLiteral("Sucursal"), this);
     optTipo0->setObjectName(QStringLiteral("optTipo0"));
@@ -58,10 +58,14 @@ void frmCrearEmpresa::buildForm()
     cmbEmpresa->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbEmpresa->setMinimumContentsLength(14);
     txtCodigo = textBox(this, "txtCodigo", 15);
+    // Names and addresses are long: about forty letters show before the text scrolls.
+    const int longText = fontMetrics().averageCharWidth() * 40;
     txtNombre = textBox(this, "txtNombre", 100);
     TxtRepresentante = textBox(this, "TxtRepresentante", 200);
     txtDireccion = textBox(this, "txtDireccion", 200);
     TxtCiudad = textBox(this, "TxtCiudad", 200);
+    for (QLineEdit *box : {txtNombre, TxtRepresentante, txtDireccion})
+        box->setMinimumWidth(longText);
     TxtTelefono1 = textBox(this, "TxtTelefono1", 200);
     TxtTelefono2 = textBox(this, "TxtTelefono2", 200);
     TxtFax = textBox(this, "TxtFax", 200);
@@ -154,9 +158,11 @@ void frmCrearEmpresa::buildForm()
     right->addWidget(books, 0, 1);
     right->addWidget(systems, 1, 1);
     right->setRowStretch(2, 1);
-    auto *columns = new QHBoxLayout;
-    columns->addWidget(grdEmpresas, 1);
-    columns->addLayout(right, 3);
-    body()->addLayout(columns, 1);
-    resize(940, 610);
+    right->setColumnStretch(0, 3);
+    right->setColumnStretch(1, 2);
+    right->setContentsMargins(0, 0, 0, 0);
+    auto *form = new QWidget(this);
+    form->setLayout(right);
+    addListAndForm(grdEmpresas, form, 280);
+    resize(1180, 610);
 }

@@ -13,6 +13,7 @@
 #include "common/grid/GridModel.h"
 #include "platform/report/PdfExport.h"
 #include "platform/report/ReportDocument.h"
+#include "platform/SettingsStore.h"
 #include "support/Screenshot.h"
 
 #include <QAction>
@@ -21,7 +22,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -138,6 +141,32 @@ TEST_F(MasterDataWindows, ASixCharacterCodeIsRefusedAndTheTypingKept)
     EXPECT_EQ(window.currentCode(), "PROV001");
     EXPECT_EQ(cell("SELECT TipoRegimen FROM TERCERO WHERE Codigo = 'PROV001'").toString(), "02");
     SaveScreenshot(&window, "frmTercero");
+}
+
+TEST_F(MasterDataWindows, TheListKeepsTheWidthTheUserLeftIt)
+{
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath("estacion.ini"));
+    session.settings = &settings;
+    int dragged = 0;
+    {
+        frmTercero window(session);
+        window.resize(1000, 400);
+        showActive(window);
+        auto *split = window.findChild<QSplitter *>("splLista");
+        ASSERT_TRUE(split);
+        EXPECT_EQ(split->sizes().value(0), 300); // the window's own width at first
+        split->setSizes({420, split->width() - 420});
+        dragged = split->sizes().value(0);
+        window.close();
+    }
+    frmTercero again(session);
+    again.resize(1000, 400);
+    showActive(again);
+    EXPECT_EQ(again.findChild<QSplitter *>("splLista")->sizes().value(0), dragged);
+    EXPECT_EQ(settings.value("Ventanas/frmTercero/AnchoLista").toInt(), dragged);
+    again.close();
+    session.settings = nullptr;
 }
 
 TEST_F(MasterDataWindows, ThirdPartyWindowClearsASecondTaxAuthorityMarkAndPrintsTheCard)
