@@ -129,6 +129,10 @@ TEST_F(Walkthrough, BookkeeperGetsHisBranchAPeriodAndOnlyHisButtons)
     session.host = nullptr;
 }
 
+// The room a child window has in the main window on a 1440 x 900 and a 1024 x 768 screen.
+const QSize LargeWorkArea(1416, 740);
+const QSize SmallWorkArea(1000, 610);
+
 TEST_F(Walkthrough, EveryWindowTheMenuNamesOpensForTheAdministrator)
 {
     Fixtures::addUser(db(), "ADMIN", "x", {"SISTEMAS"});
@@ -148,6 +152,15 @@ TEST_F(Walkthrough, EveryWindowTheMenuNamesOpensForTheAdministrator)
         ASSERT_NE(w, nullptr) << form.toStdString();
         w->show();
         EXPECT_TRUE(w->isVisible()) << form.toStdString();
+        // Every window fits the work area of a 1024 x 768 screen (the main window's menu,
+        // toolbar and status bar take the rest) without cutting a field.
+        const QSize smallest = w->minimumSizeHint();
+        EXPECT_LE(smallest.width(), SmallWorkArea.width()) << form.toStdString();
+        EXPECT_LE(smallest.height(), SmallWorkArea.height()) << form.toStdString();
+        for (const QSize &area : {LargeWorkArea, SmallWorkArea}) {
+            w->resize(w->sizeHint().expandedTo(w->size()).boundedTo(area));
+            SaveScreenshot(w.get(), QStringLiteral("ventana-%1-%2").arg(form).arg(area.width()));
+        }
         if (auto *child = qobject_cast<ChildWindow *>(w.get())) {
             EXPECT_TRUE(child->button("Salir")) << form.toStdString();
         }

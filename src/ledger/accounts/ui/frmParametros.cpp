@@ -28,9 +28,12 @@ frmParametros::frmParametros(Session &session, const QString &nodeCode, QWidget 
 {
     setObjectName(QStringLiteral("frmParametros"));
     setWindowTitle(QStringLiteral("Parámetros"));
-    body()->addWidget(buildGeneral());
+    // Two short groups side by side keep the window within a small screen's work area.
+    auto *top = new QHBoxLayout;
+    top->addWidget(buildGeneral(), 2);
+    top->addWidget(buildConnections(), 3);
+    body()->addLayout(top);
     body()->addWidget(buildAccounts());
-    body()->addWidget(buildConnections());
     body()->addStretch();
 
     QList<QWidget *> fields{txtCantDigCuenta, txtNombreIDEmpresa, chkAplicaRetBase};
@@ -40,7 +43,7 @@ frmParametros::frmParametros(Session &session, const QString &nodeCode, QWidget 
            << txtPasswordNexlar;
     EnterMovesFocus::install(this, fields);
 
-    resize(620, 640);
+    resize(900, 540);
     load();
     setEditing(false);
     LoadToolbarOptions();
