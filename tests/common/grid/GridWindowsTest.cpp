@@ -169,7 +169,8 @@ TEST_F(GridDialog, ListsOnlyTheColumnsTheUserSees)
 {
     spread.OcultarColumnaSpread(1);
     frmCmdDlgSpr find(frmCmdDlgSpr::Mode::FindValue, spread);
-    const QString code = rows.column(0).name, state = rows.column(3).name;
+    // The lists show the grid's headings.
+    const QString code = "Código", state = "Estado";
     EXPECT_EQ(items(find.cmbColumna), QStringList({code + "=0", state + "=3"}));
     frmCmdDlgSpr sort(frmCmdDlgSpr::Mode::SortRows, spread);
     EXPECT_EQ(items(sort.cmbOrdenColumna[0]), QStringList({"=-1", code + "=0", state + "=3"}));
