@@ -64,6 +64,11 @@ QIcon operationIcon(const QString &key)
         {QStringLiteral("Empresa"), {"go-home", QStyle::SP_DirHomeIcon}},
         {QStringLiteral("Sesion"), {"system-log-out", QStyle::SP_BrowserReload}},
         {QStringLiteral("SalirSistema"), {"application-exit", QStyle::SP_DialogCloseButton}},
+        {QStringLiteral("Primera"), {"go-first", QStyle::SP_MediaSkipBackward}},
+        {QStringLiteral("Anterior"), {"go-previous", QStyle::SP_ArrowBack}},
+        {QStringLiteral("Siguiente"), {"go-next", QStyle::SP_ArrowForward}},
+        {QStringLiteral("Ultima"), {"go-last", QStyle::SP_MediaSkipForward}},
+        {QStringLiteral("ExportarPDF"), {"document-save-as", QStyle::SP_DriveFDIcon}},
     };
     const auto it = icons.constFind(key);
     return it == icons.constEnd() ? QIcon() : themed(it->theme, it->fallback);

@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "common/report/RunReport.h"
 #include "common/report/ui/Printers.h"
+#include "common/ui/ApplicationLook.h"
 #include "platform/report/PageRenderer.h"
 #include "platform/SettingsStore.h"
 #include "platform/report/PdfExport.h"
@@ -41,19 +42,28 @@ frmPreview::frmPreview(std::shared_ptr<const ReportDocument> document, const QSt
     setWindowTitle(title);
 
     auto *toolbar = new QToolBar(this);
-    toolbar->addAction(QStringLiteral("|<"), this, [this] { showPage(0); })
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const auto icon = [](const char *key) {
+        return ApplicationLook::operationIcon(QString::fromLatin1(key));
+    };
+    toolbar->addAction(icon("Primera"), QStringLiteral("Primera"), this, [this] { showPage(0); })
         ->setToolTip(QStringLiteral("Primera página"));
-    toolbar->addAction(QStringLiteral("<"), this, [this] { showPage(m_page - 1); })
+    toolbar
+        ->addAction(icon("Anterior"), QStringLiteral("Anterior"), this,
+                    [this] { showPage(m_page - 1); })
         ->setToolTip(QStringLiteral("Página anterior"));
     m_pageLabel = new QLabel(toolbar);
     m_pageLabel->setObjectName(QStringLiteral("lblPagina"));
     m_pageLabel->setMinimumWidth(110);
     m_pageLabel->setAlignment(Qt::AlignCenter);
     toolbar->addWidget(m_pageLabel);
-    toolbar->addAction(QStringLiteral(">"), this, [this] { showPage(m_page + 1); })
+    toolbar
+        ->addAction(icon("Siguiente"), QStringLiteral("Siguiente"), this,
+                    [this] { showPage(m_page + 1); })
         ->setToolTip(QStringLiteral("Página siguiente"));
     toolbar
-        ->addAction(QStringLiteral(">|"), this, [this] { showPage(m_document->pageCount() - 1); })
+        ->addAction(icon("Ultima"), QStringLiteral("Última"), this,
+                    [this] { showPage(m_document->pageCount() - 1); })
         ->setToolTip(QStringLiteral("Última página"));
     toolbar->addSeparator();
     m_zoomBox = new QComboBox(toolbar);
@@ -64,9 +74,10 @@ frmPreview::frmPreview(std::shared_ptr<const ReportDocument> document, const QSt
         m_zoomBox->addItem(QStringLiteral("%1 %").arg(z), z);
     toolbar->addWidget(m_zoomBox);
     toolbar->addSeparator();
-    toolbar->addAction(QStringLiteral("Imprimir"), this, &frmPreview::print);
-    toolbar->addAction(QStringLiteral("Exportar PDF"), this, &frmPreview::chooseExportFile);
-    toolbar->addAction(QStringLiteral("Cerrar"), this, &QWidget::close);
+    toolbar->addAction(icon("Imprimir"), QStringLiteral("Imprimir"), this, &frmPreview::print);
+    toolbar->addAction(icon("ExportarPDF"), QStringLiteral("Exportar PDF"), this,
+                       &frmPreview::chooseExportFile);
+    toolbar->addAction(icon("Salir"), QStringLiteral("Cerrar"), this, &QWidget::close);
 
     m_canvas = new QLabel;
     m_canvas->setAlignment(Qt::AlignCenter);
