@@ -218,9 +218,12 @@ bool ChildWindow::ToolbarKey(int key, Qt::KeyboardModifiers modifiers)
 void ChildWindow::ConfirmDelete()
 {
     Prompter &prompt = m_session.prompt();
-    // A deletion is never one Enter away: No is the default answer.
-    if (!prompt.question(QStringLiteral("¿Desea eliminar el registro?"),
-                         QStringLiteral("Eliminar ") + m_session.gNombreSistema, false))
+    // A deletion is never one Enter away: No is the default answer. The question names the
+    // record under it, so that nobody deletes the wrong row of a list.
+    QString question = DeleteQuestion;
+    if (const QString record = recordToDelete().trimmed(); !record.isEmpty())
+        question += QStringLiteral("\n\n") + record;
+    if (!prompt.question(question, QStringLiteral("Eliminar ") + m_session.gNombreSistema, false))
         return;
     if (onEliminar()) {
         prompt.info(QStringLiteral("Registro eliminado con exito!"));

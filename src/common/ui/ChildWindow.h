@@ -51,6 +51,7 @@ public:
     bool ToolbarKey(int key, Qt::KeyboardModifiers modifiers);
     // Asks, deletes through onEliminar() and says how it went.
     virtual void ConfirmDelete();
+    static inline const QString DeleteQuestion = QStringLiteral("¿Desea eliminar el registro?");
     // This window's gEstadoEdicion: 0 none, 1 adding, 2 modifying, 3 deleting, 4 searching,
     // 5 printing, 6 cancelled, 7 saved, 8 approving, 9 leaving.
     int editState() const { return m_editState; }
@@ -74,6 +75,9 @@ protected:
     virtual bool hasRecords() const { return true; }
     // Re-reads the window's records after a change (RefreshRecord).
     virtual void RefreshRecord() {}
+    // The record a delete would remove, in words ("J-29759907-0 DISTRIBUIDORA BETA, C.A."),
+    // named under the delete question; empty where the window cannot tell.
+    virtual QString recordToDelete() const { return {}; }
 
     Session &session() const { return m_session; }
     void setEditState(int state) { m_editState = state; }

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTreeView>
@@ -231,4 +232,10 @@ void frmCuentaContable::onImprimir()
     } catch (const DbError &e) {
         session().prompt().error(e.userText());
     }
+}
+
+QString frmCuentaContable::recordToDelete() const
+{
+    const QString code = selectedCode();
+    return code.isEmpty() ? QString() : code + QStringLiteral(" ") + frmCuenta->txtNombre->text();
 }

@@ -37,6 +37,7 @@ protected:
     void onNuevo() override;
     void onModificar() override;
     bool onEliminar() override;
+    QString recordToDelete() const override;
     void onBuscar() override;
     void onImprimir() override;
     void onCancelar() override;

@@ -217,3 +217,13 @@ void MaintenanceWindow::pickAccount(const QString &column)
         session().prompt().error(e.userText());
     }
 }
+
+QString MaintenanceWindow::recordToDelete() const
+{
+    const auto &fields = m_service->table().fields;
+    QString text = m_current;
+    if (fields.size() > 1)
+        if (QLineEdit *name = m_form->lineEdit(fields[1].column))
+            text += QStringLiteral(" ") + name->text();
+    return text;
+}

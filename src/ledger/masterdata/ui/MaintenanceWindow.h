@@ -42,6 +42,7 @@ protected:
     void onCancelar() override;
     bool onGuardar() override;
     bool isRecordList() const override { return true; }
+    QString recordToDelete() const override;
     bool hasRecords() const override;
     void RefreshRecord() override;
 

@@ -420,3 +420,8 @@ void frmCrearEmpresa::onImprimir()
         session().prompt().error(e.userText());
     }
 }
+
+QString frmCrearEmpresa::recordToDelete() const
+{
+    return txtCodigo->text() + QStringLiteral(" ") + txtNombre->text();
+}

@@ -221,6 +221,10 @@ TEST_F(ChartWindow, ADeletedLeafLeavesTheTreeOnItsParent)
     ASSERT_TRUE(window.selectAccount("110101001"));
     prompter.answerYes();
     window.ToolbarAction("Eliminar");
+    // The question names the account it deletes, under its own words.
+    ASSERT_FALSE(prompter.messages().empty());
+    EXPECT_EQ(prompter.messages().front().text,
+              ChildWindow::DeleteQuestion + "\n\n110101001 BANCO MERCANTIL");
     EXPECT_FALSE(window.tree()->indexOf("110101001").isValid());
     EXPECT_EQ(window.selectedCode(), "110101");
     EXPECT_EQ(form->txtNombre->text(), "BANCOS");
