@@ -7,17 +7,70 @@
 
 #include <QHash>
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 namespace {
-
-using Key = std::pair<QString, QString>; // account, third party
 
 // A pair as it is gathered: listed once it has an opening balance or a line.
 struct Gathered
 {
     Money opening;
     std::vector<AuxiliaryLine> lines;
+};
+
+// The pairs of the book. Codes are numbered as they come, so that a line finds its pair by
+// two hash look-ups and no comparison of texts; they are put in code order once, at the end.
+class Pairs
+{
+public:
+    Gathered &at(const QString &account, const QString &party)
+    {
+        const quint64 key = (quint64(id(m_accounts, m_accountCodes, account)) << 32) |
+                            quint64(id(m_parties, m_partyCodes, party));
+        if (key != m_lastKey || !m_last) {
+            m_last = &m_pairs[key];
+            m_lastKey = key;
+        }
+        return *m_last;
+    }
+
+    // Account code, party code and the pair, in code order.
+    template <typename Visit> void inOrder(Visit visit)
+    {
+        std::vector<std::pair<quint64, Gathered *>> sorted;
+        sorted.reserve(m_pairs.size());
+        for (auto &[key, gathered] : m_pairs)
+            sorted.emplace_back(key, &gathered);
+        const auto account = [this](quint64 key) -> const QString & {
+            return m_accountCodes[qsizetype(key >> 32)];
+        };
+        const auto party = [this](quint64 key) -> const QString & {
+            return m_partyCodes[qsizetype(key & 0xffffffffu)];
+        };
+        std::sort(sorted.begin(), sorted.end(), [&](const auto &a, const auto &b) {
+            if (const int c = account(a.first).compare(account(b.first)))
+                return c < 0;
+            return party(a.first) < party(b.first);
+        });
+        for (auto &[key, gathered] : sorted)
+            visit(account(key), party(key), *gathered);
+    }
+
+private:
+    static quint32 id(QHash<QString, quint32> &ids, QStringList &codes, const QString &code)
+    {
+        const auto found = ids.constFind(code);
+        if (found != ids.constEnd())
+            return found.value();
+        codes << code;
+        return ids.insert(code, quint32(codes.size() - 1)).value();
+    }
+
+    QHash<QString, quint32> m_accounts, m_parties;
+    QStringList m_accountCodes, m_partyCodes;
+    std::unordered_map<quint64, Gathered> m_pairs;
+    quint64 m_lastKey = 0;
+    Gathered *m_last = nullptr;
 };
 
 // Months of one calendar year whose store rows add up to an opening balance.
@@ -78,7 +131,7 @@ bool byDocument(const AuxiliaryLine &a, const AuxiliaryLine &b)
 
 // The opening balances of the pairs, added to `pairs`.
 void readOpenings(Db &db, const AuxiliaryBookOptions &o, const AccountSums::Dates &dates,
-                  std::map<Key, Gathered> &pairs)
+                  Pairs &pairs)
 {
     const QDate &first = dates.monthStart;
     const QDate &start = dates.fiscalYearStart;
@@ -118,18 +171,16 @@ void readOpenings(Db &db, const AuxiliaryBookOptions &o, const AccountSums::Date
             // Rows the store keeps at zero after their lines were taken out list nothing.
             if (debit.isZero() && credit.isZero())
                 continue;
-            Key key{q.value(0).toString(), q.value(1).toString()};
-            if (!wanted(o, key.first, key.second))
-                continue;
-            Gathered &pair = pairs[std::move(key)];
-            pair.opening += debit - credit;
+            const QString account = q.value(0).toString();
+            const QString party = q.value(1).toString();
+            if (wanted(o, account, party))
+                pairs.at(account, party).opening += debit - credit;
         }
     }
 }
 
 // The posted lines of the months, added to `pairs`.
-void readLines(Db &db, const AuxiliaryBookOptions &o, QDate from, QDate until,
-               std::map<Key, Gathered> &pairs)
+void readLines(Db &db, const AuxiliaryBookOptions &o, QDate from, QDate until, Pairs &pairs)
 {
     const QHash<QString, QString> vouchers = namesOf(db, QStringLiteral("COMPROBANTE"));
     const QHash<QString, QString> documents = namesOf(db, QStringLiteral("DOCUMENTO"));
@@ -158,17 +209,11 @@ void readLines(Db &db, const AuxiliaryBookOptions &o, QDate from, QDate until,
     }
 
     QSqlQuery q = db.run(sql, params);
-    Key last;
-    Gathered *at = nullptr;
     while (q.next()) {
-        Key key{q.value(5).toString(), q.value(9).toString()};
-        if (!wanted(o, key.first, key.second))
+        const QString account = q.value(5).toString();
+        const QString party = q.value(9).toString();
+        if (!wanted(o, account, party))
             continue;
-        // Lines of one voucher mostly share their pair with the line before.
-        if (!at || key != last) {
-            at = &pairs[key];
-            last = std::move(key);
-        }
         AuxiliaryLine line;
         line.company = q.value(0).toString();
         line.voucherType = q.value(1).toString();
@@ -184,7 +229,7 @@ void readLines(Db &db, const AuxiliaryBookOptions &o, QDate from, QDate until,
         line.user = q.value(11).toString();
         line.debit = Money::fromSql(q.value(12));
         line.credit = Money::fromSql(q.value(13));
-        at->lines.push_back(std::move(line));
+        pairs.at(account, party).lines.push_back(std::move(line));
     }
 }
 
@@ -205,7 +250,7 @@ AuxiliaryBookData AuxiliaryBook::compute(Db &db, const AuxiliaryBookOptions &o)
     const AccountSums::Dates dates = AccountSums::datesOf(o.firstMonth, o.year, closingMonth);
     const QDate until = QDate(o.year, o.lastMonth, 1).addMonths(1);
 
-    std::map<Key, Gathered> pairs;
+    Pairs pairs;
     readOpenings(db, o, dates, pairs);
     readLines(db, o, dates.monthStart, until, pairs);
 
@@ -214,12 +259,12 @@ AuxiliaryBookData AuxiliaryBook::compute(Db &db, const AuxiliaryBookOptions &o)
     const auto order = o.order == AuxiliaryBookOptions::Order::Document ? byDocument : byDate;
 
     AuxiliaryBookData book;
-    for (auto &[key, gathered] : pairs) {
-        if (book.accounts.empty() || book.accounts.back().code != key.first)
-            book.accounts.push_back({key.first, accountNames.value(key.first), {}, {}, {}, {}});
+    pairs.inOrder([&](const QString &accountCode, const QString &partyCode, Gathered &gathered) {
+        if (book.accounts.empty() || book.accounts.back().code != accountCode)
+            book.accounts.push_back({accountCode, accountNames.value(accountCode), {}, {}, {}, {}});
         AuxiliaryAccount &account = book.accounts.back();
-        AuxiliaryParty party{key.second, partyNames.value(key.second), gathered.opening, {},
-                             {},         std::move(gathered.lines)};
+        AuxiliaryParty party{partyCode, partyNames.value(partyCode), gathered.opening, {},
+                             {},        std::move(gathered.lines)};
         std::stable_sort(party.lines.begin(), party.lines.end(), order);
         for (const AuxiliaryLine &line : party.lines) {
             party.debit += line.debit;
@@ -229,7 +274,7 @@ AuxiliaryBookData AuxiliaryBook::compute(Db &db, const AuxiliaryBookOptions &o)
         account.debit += party.debit;
         account.credit += party.credit;
         account.parties.push_back(std::move(party));
-    }
+    });
     for (const AuxiliaryAccount &account : book.accounts) {
         book.opening += account.opening;
         book.debit += account.debit;
