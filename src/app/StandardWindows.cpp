@@ -18,6 +18,9 @@
 #include "periods/ui/frmGenerarPeriodo.h"
 #include "reports/ui/frmRepBalanceGeneral.h"
 #include "reports/ui/frmRepBalancedePrueba.h"
+#include "reports/ui/frmRepLibroAuxiliar.h"
+#include "reports/ui/frmRepLibroAuxiliarDetallado.h"
+#include "reports/ui/frmRepLibroAuxiliarIva.h"
 #include "reports/ui/frmRepPerdidasyGanancias.h"
 #include "shell/Connector.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
@@ -125,6 +128,22 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     });
     registry.add(QStringLiteral("frmRepPerdidasyGanancias"), [s](const QString &node) -> QWidget * {
         return new frmRepPerdidasyGanancias(*s, node);
+    });
+    // One window for the auxiliary book and the balances by third party, told apart by the
+    // option mode.
+    registry.add(QStringLiteral("frmRepLibroAuxiliar"), [s](const QString &node) -> QWidget * {
+        return new frmRepLibroAuxiliar(*s, node);
+    });
+    registry.add(QStringLiteral("frmRepLibroAuxiliarAnalitico"),
+                 [s](const QString &node) -> QWidget * {
+                     return new frmRepLibroAuxiliarAnalitico(*s, node);
+                 });
+    registry.add(QStringLiteral("frmRepLibroAuxiliarDetallado"),
+                 [s](const QString &node) -> QWidget * {
+                     return new frmRepLibroAuxiliarDetallado(*s, node);
+                 });
+    registry.add(QStringLiteral("frmRepLibroAuxiliarIva"), [s](const QString &node) -> QWidget * {
+        return new frmRepLibroAuxiliarIva(*s, node);
     });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });

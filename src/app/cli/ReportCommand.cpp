@@ -1,5 +1,6 @@
 #include "app/cli/ReportCommand.h"
 
+#include "app/cli/AuxiliaryBookCommand.h"
 #include "common/Money.h"
 #include "common/Prompter.h"
 #include "common/Session.h"
@@ -172,6 +173,8 @@ QList<QCommandLineOption> options()
                            "de cierre ya cerrado."},
         {"pdf", "Con report: escribe el reporte en este PDF.", "archivo"},
         {"csv", "Con report: escribe las filas del reporte en este CSV.", "archivo"},
+        {"party-from", "Con report libro-auxiliar o saldos-terceros: tercero inicial.", "tercero"},
+        {"party-to", "Con report libro-auxiliar o saldos-terceros: tercero final.", "tercero"},
     };
 }
 
@@ -184,14 +187,15 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
         err << "Sobra: " << args.mid(2).join(QLatin1Char(' ')) << "\n";
         return std::nullopt;
     }
-    const QStringList reports{TrialBalanceName, BalanceSheetName, ComparativeName,
-                              IncomeStatementName};
+    QStringList reports{TrialBalanceName, BalanceSheetName, ComparativeName, IncomeStatementName};
+    reports << AuxiliaryBookCommand::BookName << AuxiliaryBookCommand::PartyBalancesName;
     if (!reports.contains(r.report)) {
         err << "Reporte desconocido: " << r.report << " (reportes: "
             << reports.join(QStringLiteral(", ")) << ")\n";
         return std::nullopt;
     }
-    const bool statement = r.report != TrialBalanceName;
+    const bool statement =
+        r.report != TrialBalanceName && !AuxiliaryBookCommand::handles(r.report);
     bool monthOk = false, yearOk = false, levelOk = true;
     r.company = p.value("company");
     r.consolidated = p.isSet("consolidated");
@@ -207,6 +211,8 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
     r.beforeClosing = p.isSet("before-closing");
     r.pdf = p.value("pdf");
     r.csv = p.value("csv");
+    if (AuxiliaryBookCommand::handles(r.report) && !AuxiliaryBookCommand::parse(p, r, err))
+        return std::nullopt;
     if (r.company.isEmpty()) {
         err << "Falta --company\n";
         return std::nullopt;
@@ -276,6 +282,8 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
             columns = TrialBalanceReport::rowColumnCount();
             amounts = QStringList{QStringLiteral("SaldoInicial"), QStringLiteral("valordebito"),
                                   QStringLiteral("valorcredito"), QStringLiteral("NuevoSaldo")};
+        } else if (AuxiliaryBookCommand::handles(request.report)) {
+            outcome = AuxiliaryBookCommand::run(session, kept, request, columns, amounts);
         } else {
             StatementOptions options =
                 StatementReport::optionsFor(session, request.month, request.year);

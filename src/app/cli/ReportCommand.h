@@ -30,7 +30,12 @@ inline const QString Usage = QStringLiteral(
     "           el balance general, el comparativo con el año anterior o el estado de\n"
     "           ganancias y pérdidas de un mes; nivel 1 grupo, 2 cuenta (por omisión),\n"
     "           3 subcuenta; --before-closing pone el mes junto al ejercicio en el mes de\n"
-    "           cierre ya cerrado\n");
+    "           cierre ya cerrado\n"
+    "  report   libro-auxiliar | saldos-terceros --company C [--consolidated]\n"
+    "           --month M --year Y [--from A --to B] [--party-from T --party-to U]\n"
+    "           --pdf ARCHIVO | --csv ARCHIVO\n"
+    "           el libro auxiliar de un mes por cuenta y tercero, o los saldos por\n"
+    "           tercero\n");
 
 struct Request
 {
@@ -45,6 +50,7 @@ struct Request
     bool all = false;
     bool beforeClosing = false; // income statement: the month beside the fiscal year
     QString pdf, csv;
+    QString partyFrom, partyTo; // the auxiliary books' third-party range
     // The installation's "SQL2000"/"SQL2005" label, which chooses the detail level.
     QString sqlVersion = QStringLiteral("SQL2005");
 };
