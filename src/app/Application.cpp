@@ -119,6 +119,7 @@ int Application::Main()
     m_session.host = m_main.get();
     m_reports = std::make_unique<WorkstationReportOutput>(m_prompter, m_main.get());
     m_session.reports = m_reports.get();
+    InstallDisbursementWindow(m_main.get());
     clsSpread::setGridPrinter(
         [this](QWidget *, const QAbstractItemModel &rows, const QString &title) {
             PrintGrid(*m_reports, m_prompter, rows, {}, title);
@@ -134,6 +135,7 @@ int Application::Main()
     m_main->startLoginTimer();
     const int code = QApplication::exec();
     m_prompter.setParent(nullptr);
+    InstallDisbursementWindow(nullptr);
     m_session.host = nullptr;
     m_session.reports = nullptr;
     clsSpread::setGridPrinter({});
