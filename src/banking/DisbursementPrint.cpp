@@ -85,51 +85,67 @@ DisbursementPrint::Result DisbursementPrint::print(const DisbursementRequest &re
         result.printed.push_back(printVoucher(destination));
         break;
     case Option::VoucherAndTransfer:
-        result.printed.push_back(printVoucherWith(TransferLayout, request, destination));
-        break;
-    case Option::VoucherAndCheque: {
-        if (request.bankCheque.trimmed().isEmpty()) {
-            m_session.prompt().warning(NoBankCheque);
-            result.refused = Result::Field::BankCheque;
-            return result;
-        }
-        const QString beneficiary =
-            request.beneficiary.trimmed().isEmpty() ? QString() : partyName(request.beneficiary);
-        if (beneficiary.isEmpty()) {
-            m_session.prompt().warning(NoBeneficiary);
-            result.refused = Result::Field::Beneficiary;
-            return result;
-        }
-        // A bank cheque whose format was deleted has nothing to print with.
-        const std::optional<ChequeFormat> format =
-            ChequeFormat::ofBankCheque(m_session.db(), request.bankCheque.trimmed());
-        if (!format) {
-            m_session.prompt().warning(NoBankCheque);
-            result.refused = Result::Field::BankCheque;
-            return result;
-        }
-        const std::vector<ChequeLine> cheques = ChequeLines::of(m_session.db(), m_voucher);
-        ComputedRows rows{ChequeLines::rows(cheques, beneficiary, m_session.gCiudadEmpresa),
-                          QStringLiteral("Cheque del comprobante %1-%2 de %3, %4/%5")
-                              .arg(m_voucher.type, m_voucher.number, m_voucher.company)
-                              .arg(m_voucher.month)
-                              .arg(m_voucher.year)};
-        result.printed.push_back(RunReport(m_session, m_output, std::move(rows),
-                                           format->reportFile(m_session.gRutaReporte), ChequeTitle,
-                                           destination, format->reportOrientation(), QString(),
-                                           true, VoucherPrint::PaperSize));
-        const QString bankChequeName = m_session.db()
-                                           .scalar(QStringLiteral("SELECT Nombre FROM "
-                                                                  "CHEQUESBANCO WHERE Codigo = ?"),
-                                                   {request.bankCheque.trimmed()})
-                                           .toString()
-                                           .trimmed();
         result.printed.push_back(
-            printVoucherWith(ChequeVoucherLayout, request, destination, bankChequeName));
+            printVoucherWith(TransferLayout, voucherRows(request), destination));
         break;
-    }
+    case Option::VoucherAndCheque:
+        printCheque(request, destination, result);
+        break;
     }
     return result;
+}
+
+void DisbursementPrint::printCheque(const DisbursementRequest &request, int destination,
+                                    Result &result)
+{
+    const QString bankCheque = request.bankCheque.trimmed();
+    if (bankCheque.isEmpty()) {
+        m_session.prompt().warning(NoBankCheque);
+        result.refused = Result::Field::BankCheque;
+        return;
+    }
+    const QString beneficiary =
+        request.beneficiary.trimmed().isEmpty() ? QString() : partyName(request.beneficiary);
+    if (beneficiary.isEmpty()) {
+        m_session.prompt().warning(NoBeneficiary);
+        result.refused = Result::Field::Beneficiary;
+        return;
+    }
+    // A bank cheque whose format was deleted has nothing to print with.
+    const std::optional<ChequeFormat> format =
+        ChequeFormat::ofBankCheque(m_session.db(), bankCheque);
+    if (!format) {
+        m_session.prompt().warning(NoBankCheque);
+        result.refused = Result::Field::BankCheque;
+        return;
+    }
+
+    const std::vector<ChequeLine> cheques = ChequeLines::of(m_session.db(), m_voucher);
+    ComputedRows rows{ChequeLines::rows(cheques, beneficiary, m_session.gCiudadEmpresa),
+                      QStringLiteral("Cheque del comprobante %1-%2 de %3, %4/%5")
+                          .arg(m_voucher.type, m_voucher.number, m_voucher.company)
+                          .arg(m_voucher.month)
+                          .arg(m_voucher.year)};
+    result.printed.push_back(RunReport(m_session, m_output, std::move(rows),
+                                       format->reportFile(m_session.gRutaReporte), ChequeTitle,
+                                       destination, format->reportOrientation(), QString(), true,
+                                       VoucherPrint::PaperSize));
+
+    // The voucher names the cheque it was paid with; a voucher of several cheques, the first.
+    ReportData data = voucherRows(request);
+    const ChequeLine first = cheques.empty() ? ChequeLine{} : cheques.front();
+    data.setParameter(
+        QStringLiteral("ChequeBanco"),
+        m_session.db()
+            .scalar(QStringLiteral("SELECT Nombre FROM CHEQUESBANCO WHERE Codigo = ?"),
+                    {bankCheque})
+            .toString()
+            .trimmed());
+    data.setParameter(QStringLiteral("NumeroCheque"), first.document);
+    data.setParameter(QStringLiteral("MontoCheque"), first.amount.toSql());
+    data.setParameter(QStringLiteral("MontoEnLetras"),
+                      cheques.empty() ? QString() : clsNumerosToLetras::ToWords(first.amount));
+    result.printed.push_back(printVoucherWith(ChequeVoucherLayout, std::move(data), destination));
 }
 
 ReportOutcome DisbursementPrint::printVoucher(int destination)
@@ -141,27 +157,22 @@ ReportOutcome DisbursementPrint::printVoucher(int destination)
                      VoucherPrint::PaperSize, QString());
 }
 
-ReportOutcome DisbursementPrint::printVoucherWith(const QString &layout,
-                                                  const DisbursementRequest &request,
-                                                  int destination, const QString &bankChequeName)
+ReportData DisbursementPrint::voucherRows(const DisbursementRequest &request) const
 {
-    const ReportQuery query = VoucherPrint::query(m_voucher, m_session.gNombreIDEmpresa);
     ReportData data = VoucherPrint::rows(m_session.db(), m_voucher, m_session.gNombreIDEmpresa);
-    const QString beneficiary = request.showBeneficiary && !request.beneficiary.trimmed().isEmpty()
-                                    ? partyName(request.beneficiary)
-                                    : QString();
-    data.setParameter(QStringLiteral("Beneficiario"), beneficiary);
+    const bool shown = request.showBeneficiary && !request.beneficiary.trimmed().isEmpty();
+    data.setParameter(QStringLiteral("Beneficiario"),
+                      shown ? partyName(request.beneficiary) : QString());
     data.setParameter(QStringLiteral("Observacion"), request.observation.trimmed());
-    if (layout == ChequeVoucherLayout) {
-        const std::vector<ChequeLine> cheques = ChequeLines::of(m_session.db(), m_voucher);
-        const ChequeLine first = cheques.empty() ? ChequeLine{} : cheques.front();
-        data.setParameter(QStringLiteral("ChequeBanco"), bankChequeName);
-        data.setParameter(QStringLiteral("NumeroCheque"), first.document);
-        data.setParameter(QStringLiteral("MontoCheque"), first.amount.toSql());
-        data.setParameter(QStringLiteral("MontoEnLetras"),
-                          cheques.empty() ? QString() : clsNumerosToLetras::ToWords(first.amount));
-    }
-    return RunReport(m_session, m_output, ComputedRows{std::move(data), query.text},
+    return data;
+}
+
+ReportOutcome DisbursementPrint::printVoucherWith(const QString &layout, ReportData data,
+                                                  int destination)
+{
+    // The audit keeps the statement the rows came from.
+    const QString statement = VoucherPrint::query(m_voucher, m_session.gNombreIDEmpresa).text;
+    return RunReport(m_session, m_output, ComputedRows{std::move(data), statement},
                      m_session.gRutaReporte + QStringLiteral("\\") + layout, DisbursementTitle,
                      destination, VoucherPrint::Orientation, QString(), true,
                      VoucherPrint::PaperSize);

@@ -81,9 +81,11 @@ public:
     Result print(const DisbursementRequest &request, int destination = 0);
 
 private:
+    void printCheque(const DisbursementRequest &request, int destination, Result &result);
     ReportOutcome printVoucher(int destination);
-    ReportOutcome printVoucherWith(const QString &layout, const DisbursementRequest &request,
-                                   int destination, const QString &bankChequeName = {});
+    // The printed voucher's rows with the beneficiary and the observation asked for.
+    ReportData voucherRows(const DisbursementRequest &request) const;
+    ReportOutcome printVoucherWith(const QString &layout, ReportData data, int destination);
 
     Session &m_session;
     ReportOutput &m_output;

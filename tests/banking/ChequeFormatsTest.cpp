@@ -143,6 +143,22 @@ TEST_F(ChequeFormats, TheBankChequeListPrintsOnTheCodeListLayoutWithTheFormatNam
     EXPECT_TRUE(document.pageText(0).join("\n").contains("FORMATOS CHEQUES"));
 }
 
+TEST_F(ChequeFormats, TheFormatsListNamesEachOrientation)
+{
+    ASSERT_TRUE(addFormat("10", "PROVINCIAL", 2).saved);
+    EXPECT_EQ(formats.print(output, {}), ReportOutcome::Previewed)
+        << prompter.lastText().toStdString();
+    ASSERT_EQ(output.requests.size(), 1u);
+    const ReportData &data = output.requests[0].document->data();
+    QStringList rows;
+    for (int r = 0; r < data.rowCount(); ++r)
+        rows << data.row(r)[data.columnIndex("Codigo")].toString() + " " +
+                    data.row(r)[data.columnIndex("Valor1")].toString() + " " +
+                    data.row(r)[data.columnIndex("Valor2")].toString();
+    EXPECT_EQ(rows,
+              QStringList({"1 CHQ1 Vertical", "2 CHQ2 Horizontal", "10 PROVINCIAL Horizontal"}));
+}
+
 TEST_F(ChequeFormats, AUserWithoutTheRightCannotAddAFormat)
 {
     limitedUser(ChequeFormatMaintenance::Node, {"Modificar", "Guardar"});
