@@ -26,7 +26,9 @@ struct DisbursementRequest
 };
 
 // The print of a disbursement voucher once it is approved: the voucher alone, the voucher
-// with the cheque it pays with, or the voucher of an electronic payment.
+// with the cheque it pays with, or the voucher of an electronic payment. The cheque is
+// written out to the beneficiary chosen in the window, usually the one proposedBeneficiary()
+// offers.
 //
 // Besides the columns of the printed voucher (VoucherPrint), crpComprobanteTransferencia.rpt
 // and crpComprobanteCheque.rpt read the values Beneficiario (the beneficiary's name when it
