@@ -120,6 +120,7 @@ int Application::Main()
     m_reports =
         std::make_unique<WorkstationReportOutput>(m_prompter, m_main.get(), &m_settings);
     m_session.reports = m_reports.get();
+    InstallDisbursementWindow(m_main.get());
     clsSpread::setGridPrinter(
         [this](QWidget *, const QAbstractItemModel &rows, const QString &title) {
             PrintGrid(*m_reports, m_prompter, rows, {}, title);
@@ -135,6 +136,7 @@ int Application::Main()
     m_main->startLoginTimer();
     const int code = QApplication::exec();
     m_prompter.setParent(nullptr);
+    InstallDisbursementWindow(nullptr);
     m_session.host = nullptr;
     m_session.reports = nullptr;
     clsSpread::setGridPrinter({});

@@ -1,6 +1,9 @@
 #include "app/StandardWindows.h"
 
 #include "app/WindowRegistry.h"
+#include "banking/ui/frmChequesBancos.h"
+#include "banking/ui/frmFormatosCheques.h"
+#include "banking/ui/frmImprimirComprobanteEgreso.h"
 #include "common/Session.h"
 #include "common/ui/frmCalculadora.h"
 #include "ledger/accounts/ui/frmCuentaContable.h"
@@ -40,6 +43,7 @@
 #include "vouchers/ui/frmCorregirMovimiento.h"
 #include "vouchers/ui/frmRegistro.h"
 #include "vouchers/ui/frmCorrelativoComprobante.h"
+#include "vouchers/print/VoucherPrint.h"
 
 #include <QWidget>
 
@@ -145,6 +149,28 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     registry.add(QStringLiteral("frmRepLibroAuxiliarIva"), [s](const QString &node) -> QWidget * {
         return new frmRepLibroAuxiliarIva(*s, node);
     });
+    // Banking
+    registry.add(QStringLiteral("frmFormatosCheques"), [s](const QString &node) -> QWidget * {
+        return new frmFormatosCheques(*s, node);
+    });
+    registry.add(QStringLiteral("frmChequesBancos"),
+                 [s](const QString &node) -> QWidget * { return new frmChequesBancos(*s, node); });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
+}
+
+void InstallDisbursementWindow(QWidget *parent)
+{
+    if (!parent) {
+        ApprovedVoucherPrint::setDisbursementWindow({});
+        return;
+    }
+    ApprovedVoucherPrint::setDisbursementWindow(
+        [parent](Session &session, const VoucherToPrint &voucher) {
+            // Not modal: the previews it opens must take the user's clicks while it stays open.
+            auto *window = new frmImprimirComprobanteEgreso(session, voucher, session.reports,
+                                                            parent);
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->show();
+        });
 }

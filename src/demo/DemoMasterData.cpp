@@ -215,6 +215,15 @@ void insertRatesAndCategories(Db &db)
                       {4, "VEHICULOS"}});
 }
 
+// The cheques of the two current accounts the books pay from, on the formats the new
+// database brings: the head office's bank in portrait, the branch's in landscape.
+void insertBankCheques(Db &db)
+{
+    DemoRows::Insert(db, QStringLiteral("CHEQUESBANCO"), {"Codigo", "Nombre", "NumeroFormato"},
+                     {{"ANDINO", "BANCO ANDINO CUENTA CORRIENTE", 1},
+                      {"LAGO", "BANCO DEL LAGO CUENTA CORRIENTE", 2}});
+}
+
 } // namespace
 
 const std::vector<Party> &Parties()
@@ -239,6 +248,7 @@ void Insert(Db &db)
     insertConcepts(db);
     insertVoucherTypes(db);
     insertRatesAndCategories(db);
+    insertBankCheques(db);
 }
 
 void InsertProductLines(Db &db)

@@ -3,6 +3,7 @@
 #include "platform/Db.h"
 #include "schema/AdjustmentTables.h"
 #include "schema/BalanceStore.h"
+#include "schema/ChequeTables.h"
 #include "schema/InitialData.h"
 #include "schema/LedgerTables.h"
 #include "schema/VoucherCoreUpgrade.h"
@@ -38,5 +39,6 @@ std::vector<Migration> LedgerMigrations()
          InstallAdjustmentTables},
         {6, QStringLiteral("Saldos por mes con lo acumulado del año antes de cada mes"),
          BalanceStore::installMonths},
+        {7, QStringLiteral("Formatos de cheque y cheques por banco"), InstallChequeTables},
     };
 }

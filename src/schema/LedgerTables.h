@@ -52,4 +52,7 @@ std::vector<TableDef> allTables();
 // created by a later migration, so not part of allTables().
 std::vector<TableDef> adjustmentTables();
 
+// FORMATOCHEQUE and CHEQUESBANCO, the cheque print formats; created by a later migration.
+std::vector<TableDef> chequeTables();
+
 } // namespace LedgerTables

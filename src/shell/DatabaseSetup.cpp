@@ -31,7 +31,8 @@ QStringList DatabaseSetup::ownTables()
 {
     // The first migration's tables and those that later migrations add.
     QStringList names{MigrationRunner::versionTable()};
-    for (const auto &group : {LedgerTables::allTables(), BalanceStore::tables()})
+    for (const auto &group : {LedgerTables::allTables(), BalanceStore::tables(),
+                              LedgerTables::chequeTables()})
         for (const TableDef &t : group)
             names << t.name.toUpper();
     return names;

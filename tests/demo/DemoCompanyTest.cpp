@@ -68,6 +68,13 @@ TEST_F(DemoCompanyTest, VoucherTypesLeaveTheReservedCodesFreeAndFlagsHaveOneType
             << flag;
 }
 
+TEST_F(DemoCompanyTest, TheCurrentAccountsThatPayHaveTheirChequesOnTheShippedFormats)
+{
+    EXPECT_EQ(column("SELECT C.Codigo || '=' || F.Nombre FROM CHEQUESBANCO C INNER JOIN "
+                     "FORMATOCHEQUE F ON C.NumeroFormato = F.Numero ORDER BY C.Codigo"),
+              QStringList({"ANDINO=CHQ1", "CHQH=CHQ2", "CHQV=CHQ1", "LAGO=CHQ2"}));
+}
+
 TEST(DemoRebuild, ADemoIsBuiltAgainWholeAndARealDatabaseNever)
 {
     TestDatabase demo(TestDatabase::Content::Empty);

@@ -179,7 +179,7 @@ TEST_F(VoucherPrintTest, AfterApprovalTheVoucherIsPrintedAndNoIslrQuestionIsAske
     EXPECT_FALSE(prompter.pendingAnswers());
 }
 
-TEST_F(VoucherPrintTest, ADisbursementVoucherIsPrintedLikeAnyOtherForNow)
+TEST_F(VoucherPrintTest, WithoutItsWindowADisbursementVoucherIsPrintedLikeAnyOther)
 {
     enter({"610101001", 5, 40000, 0, "Pago de nómina"});
     enter({"110101001", 5, 0, 40000, "Cheque 4480"});
@@ -192,6 +192,41 @@ TEST_F(VoucherPrintTest, ADisbursementVoucherIsPrintedLikeAnyOtherForNow)
     PrintApprovedVoucher(session, "EG", outcome.number, 2026, 3);
     ASSERT_EQ(output.requests.size(), 1u);
     EXPECT_EQ(output.requests[0].document->data().rowCount(), 2);
+}
+
+TEST_F(VoucherPrintTest, ADisbursementVoucherGoesToTheWindowTheApplicationInstalled)
+{
+    enter({"610101001", 5, 40000, 0, "Pago de nómina"});
+    enter({"110101001", 5, 0, 40000, "Cheque 4480"});
+    db().exec("UPDATE REGISTRO SET TipoComprobante = 'EG'");
+    const ApprovalOutcome outcome = approveWorkArea();
+    ASSERT_TRUE(outcome.approved());
+    session.reports = &output;
+
+    std::vector<VoucherToPrint> opened;
+    ApprovedVoucherPrint::setDisbursementWindow(
+        [&](Session &s, const VoucherToPrint &voucher) {
+            EXPECT_EQ(&s, &session);
+            opened.push_back(voucher);
+        });
+    PrintApprovedVoucher(session, "EG", outcome.number, 2026, 3);
+    // An ordinary voucher still prints at once.
+    PrintApprovedVoucher(session, "001", outcome.number, 2026, 3);
+    ApprovedVoucherPrint::setDisbursementWindow({});
+
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].company, "E01");
+    EXPECT_EQ(opened[0].headOffice, "E01");
+    EXPECT_EQ(opened[0].year, 2026);
+    EXPECT_EQ(opened[0].month, 3);
+    EXPECT_EQ(opened[0].type, "EG");
+    EXPECT_EQ(opened[0].number, outcome.number);
+    // The window prints; nothing was printed behind its back. The voucher 001 has no lines.
+    EXPECT_TRUE(output.requests.empty());
+    EXPECT_EQ(prompter.lastText(), ReportMessages::Empty);
+
+    PrintApprovedVoucher(session, "EG", outcome.number, 2026, 3);
+    EXPECT_EQ(output.requests.size(), 1u);
 }
 
 TEST_F(VoucherPrintTest, OnlyARetentionConceptOnAnIslrAccountWithholds)

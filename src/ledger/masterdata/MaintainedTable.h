@@ -78,7 +78,7 @@ struct TableListing
 };
 
 // A small master table as its maintenance window works with it. The first field is the
-// code that identifies a row.
+// code that identifies a row (the column Codigo of most tables, but not of all).
 struct MaintainedTable
 {
     QString table;

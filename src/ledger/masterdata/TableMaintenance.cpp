@@ -46,15 +46,17 @@ QString TableMaintenance::hiddenRowsCondition(const QString &alias) const
     for (QString &code : hidden)
         code = QLatin1Char('\'') + code + QLatin1Char('\'');
     const QString prefix = alias.isEmpty() ? QString() : alias + QLatin1Char('.');
-    return prefix + QStringLiteral("Codigo NOT IN (%1)").arg(hidden.join(QStringLiteral(", ")));
+    return prefix + QStringLiteral("%1 NOT IN (%2)")
+                        .arg(m_table.codeField().column, hidden.join(QStringLiteral(", ")));
 }
 
 QString TableMaintenance::listQuery() const
 {
     const QString where = hiddenRowsCondition();
-    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY Codigo")
+    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
         .arg(m_table.columns().join(QStringLiteral(", ")), m_table.table,
-             where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where);
+             where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
+             m_table.codeField().column);
 }
 
 std::vector<TableMaintenance::ListRow> TableMaintenance::list() const
@@ -69,8 +71,9 @@ std::optional<MasterRecord> TableMaintenance::load(const QString &code) const
 {
     const QString where = hiddenRowsCondition();
     const auto rows =
-        db().rows(QStringLiteral("SELECT %1 FROM %2 WHERE Codigo = ?%3")
+        db().rows(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?%4")
                       .arg(m_table.columns().join(QStringLiteral(", ")), m_table.table,
+                           m_table.codeField().column,
                            where.isEmpty() ? QString() : QStringLiteral(" AND ") + where),
                   {code});
     if (rows.empty())
@@ -276,8 +279,9 @@ void TableMaintenance::write(const MasterRecord &record, Mode mode)
         values << record.text(m_table.codeField().column);
         const QString where = hiddenRowsCondition();
         const int changed =
-            d.exec(QStringLiteral("UPDATE %1 SET %2 WHERE Codigo = ?%3")
+            d.exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?%4")
                        .arg(m_table.table, assignments.join(QStringLiteral(", ")),
+                            m_table.codeField().column,
                             where.isEmpty() ? QString() : QStringLiteral(" AND ") + where),
                    values);
         if (changed == 0)
@@ -289,7 +293,8 @@ void TableMaintenance::write(const MasterRecord &record, Mode mode)
 
 bool TableMaintenance::codeExists(const QString &code) const
 {
-    return db().exists(QStringLiteral("SELECT 1 FROM %1 WHERE Codigo = ?").arg(m_table.table),
+    return db().exists(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?")
+                           .arg(m_table.table, m_table.codeField().column),
                        {code});
 }
 
@@ -310,8 +315,9 @@ bool TableMaintenance::remove(const QString &code)
         const QString where = hiddenRowsCondition();
         Transaction tx(db());
         const int deleted = db().exec(
-            QStringLiteral("DELETE FROM %1 WHERE Codigo = ?%2")
-                .arg(m_table.table, where.isEmpty() ? QString() : QStringLiteral(" AND ") + where),
+            QStringLiteral("DELETE FROM %1 WHERE %2 = ?%3")
+                .arg(m_table.table, m_table.codeField().column,
+                     where.isEmpty() ? QString() : QStringLiteral(" AND ") + where),
             {code});
         tx.commit();
         return deleted > 0;

@@ -121,9 +121,25 @@ bool VoucherPrint::withholdsIslr(Db &db, const VoucherToPrint &voucher)
 
 namespace ApprovedVoucherPrint {
 
-ReportOutcome printDisbursement(Session &session, const VoucherToPrint &voucher)
+namespace {
+DisbursementWindow &disbursementWindow()
 {
-    return VoucherPrint::print(session, *session.reports, voucher);
+    static DisbursementWindow open;
+    return open;
+}
+} // namespace
+
+void setDisbursementWindow(DisbursementWindow open)
+{
+    disbursementWindow() = std::move(open);
+}
+
+void printDisbursement(Session &session, const VoucherToPrint &voucher)
+{
+    if (const DisbursementWindow &open = disbursementWindow())
+        open(session, voucher);
+    else
+        VoucherPrint::print(session, *session.reports, voucher);
 }
 
 bool offersIslrRetentionVoucher(Db &db, const VoucherToPrint &voucher)

@@ -5,6 +5,7 @@
 #include "platform/report/ReportData.h"
 
 #include <QString>
+#include <functional>
 
 class Db;
 class ReportOutput;
@@ -83,10 +84,16 @@ void PrintApprovedVoucher(Session &session, const QString &type, const QString &
 // The two steps of that print that later windows take over.
 namespace ApprovedVoucherPrint {
 
-// A disbursement voucher is meant to open the disbursement-printing window (voucher, cheque
-// or electronic payment, with its beneficiary). Until that window exists it is printed as
-// any other voucher, here.
-ReportOutcome printDisbursement(Session &session, const VoucherToPrint &voucher);
+// Opens the disbursement-printing window (voucher, cheque or electronic payment, with its
+// beneficiary) on an approved disbursement voucher. That window belongs to a layer above
+// this one, so the application hands it over at start-up.
+using DisbursementWindow = std::function<void(Session &session, const VoucherToPrint &voucher)>;
+// Installs the window; an empty function takes it away again.
+void setDisbursementWindow(DisbursementWindow open);
+
+// A disbursement voucher goes to the disbursement-printing window. Where none is installed
+// (the command line, tests of this layer) it is printed as any other voucher.
+void printDisbursement(Session &session, const VoucherToPrint &voucher);
 
 // Whether to ask IslrQuestion after the print. Answers false until the ISLR retention
 // voucher can be printed; then it becomes VoucherPrint::withholdsIslr, and a yes to the
