@@ -1,5 +1,8 @@
 #include "app/cli/ReportCommand.h"
 
+#include "app/cli/ExportCommand.h"
+#include "app/cli/LedgerBookCommand.h"
+
 #include "common/Money.h"
 #include "common/Prompter.h"
 #include "common/Session.h"
@@ -159,7 +162,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 
 QList<QCommandLineOption> options()
 {
-    return {
+    return QList<QCommandLineOption>{
         {"company", "Con report: código de la empresa.", "código"},
         {"consolidated", "Con report: la matriz con todas sus sucursales."},
         {"month", "Con report: mes (1-12).", "mes"},
@@ -172,7 +175,8 @@ QList<QCommandLineOption> options()
                            "de cierre ya cerrado."},
         {"pdf", "Con report: escribe el reporte en este PDF.", "archivo"},
         {"csv", "Con report: escribe las filas del reporte en este CSV.", "archivo"},
-    };
+           } +
+           LedgerBookCommand::options() + ExportCommand::options();
 }
 
 std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
@@ -325,6 +329,11 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
 int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QTextStream &out,
         QTextStream &err)
 {
+    const QString report = parser.positionalArguments().value(1);
+    if (LedgerBookCommand::handles(report))
+        return LedgerBookCommand::Run(settings, parser, out, err);
+    if (report == ExportCommand::Name)
+        return ExportCommand::Run(settings, parser, out, err);
     auto request = parse(parser, err);
     if (!request)
         return 2;
@@ -345,6 +354,11 @@ int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QT
         err << e.userText() << "\n";
         return 1;
     }
+}
+
+bool openSession(Session &session, const QString &company, QTextStream &err)
+{
+    return fillSession(session, company, err);
 }
 
 } // namespace ReportCommand
