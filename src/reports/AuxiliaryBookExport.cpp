@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
