@@ -20,10 +20,14 @@
 #include "periods/ui/frmCierre.h"
 #include "periods/ui/frmGenerarPeriodo.h"
 #include "reports/ui/frmRepBalanceGeneral.h"
+#include "reports/ui/frmExpLibroAuxiliarDetallado.h"
+#include "reports/ui/frmFoliadoDeLibro.h"
 #include "reports/ui/frmRepBalancedePrueba.h"
 #include "reports/ui/frmRepLibroAuxiliar.h"
 #include "reports/ui/frmRepLibroAuxiliarDetallado.h"
 #include "reports/ui/frmRepLibroAuxiliarIva.h"
+#include "reports/ui/frmRepLibroDiario.h"
+#include "reports/ui/frmRepMayorAnalitico.h"
 #include "reports/ui/frmRepPerdidasyGanancias.h"
 #include "shell/Connector.h"
 #include "shell/admin/ui/FrmGrupoUsuario.h"
@@ -155,6 +159,20 @@ void RegisterStandardWindows(WindowRegistry &registry, Session &session, Connect
     });
     registry.add(QStringLiteral("frmChequesBancos"),
                  [s](const QString &node) -> QWidget * { return new frmChequesBancos(*s, node); });
+    // Journal, general ledger, page numbering and the exported auxiliary book
+    registry.add(QStringLiteral("frmRepLibroDiario"), [s](const QString &node) -> QWidget * {
+        return new frmRepLibroDiario(*s, node);
+    });
+    registry.add(QStringLiteral("frmRepMayorAnalitico"), [s](const QString &node) -> QWidget * {
+        return new frmRepMayorAnalitico(*s, node);
+    });
+    registry.add(QStringLiteral("frmFoliadoDeLibro"), [s](const QString &node) -> QWidget * {
+        return new frmFoliadoDeLibro(*s, node);
+    });
+    registry.add(QStringLiteral("frmExpLibroAuxiliarDetallado"),
+                 [s](const QString &node) -> QWidget * {
+                     return new frmExpLibroAuxiliarDetallado(*s, node);
+                 });
     registry.add(QStringLiteral("frmCambiarClave"),
                  [s](const QString &) -> QWidget * { return new frmCambiarClave(*s); });
 }

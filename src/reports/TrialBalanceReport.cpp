@@ -30,18 +30,6 @@ int levelOf(const QString &code)
     return 4;
 }
 
-// What a run takes of what was asked: adding up branches and leaving the closing voucher
-// out only where they are offered.
-TrialBalanceOptions effective(const Session &session, const TrialBalanceOptions &asked)
-{
-    TrialBalanceOptions options = asked;
-    options.consolidated = asked.consolidated && TrialBalanceReport::consolidationAllowed(session);
-    options.withoutClosing = asked.withoutClosing && TrialBalanceReport::offersClosingExclusion(
-                                                         session.db(), asked.company,
-                                                         asked.headOffice, asked.month, asked.year);
-    return options;
-}
-
 QVariant amount(Money m)
 {
     return QVariant::fromValue<qlonglong>(m.thousandths());
@@ -97,10 +85,21 @@ TrialBalanceOptions TrialBalanceReport::optionsFor(const Session &session, int m
     return o;
 }
 
+TrialBalanceOptions TrialBalanceReport::effectiveOptions(const Session &session,
+                                                         const TrialBalanceOptions &asked)
+{
+    TrialBalanceOptions options = asked;
+    options.consolidated = asked.consolidated && consolidationAllowed(session);
+    options.withoutClosing =
+        asked.withoutClosing && offersClosingExclusion(session.db(), asked.company,
+                                                       asked.headOffice, asked.month, asked.year);
+    return options;
+}
+
 ReportData TrialBalanceReport::rows(const Session &session, const TrialBalanceOptions &asked)
 {
     Db &db = session.db();
-    const TrialBalanceOptions options = effective(session, asked);
+    const TrialBalanceOptions options = effectiveOptions(session, asked);
     const std::vector<TrialBalanceRow> balance = TrialBalance::compute(db, options);
     const int detailDigits =
         db.scalar(QStringLiteral("SELECT CantDigCuenta FROM PARAMETRO")).toInt();
@@ -174,7 +173,7 @@ QString TrialBalanceReport::describe(const TrialBalanceOptions &o)
 ReportOutcome TrialBalanceReport::run(const Session &session, ReportOutput &output,
                                       const TrialBalanceOptions &options, int destination)
 {
-    ComputedRows computed{rows(session, options), describe(effective(session, options))};
+    ComputedRows computed{rows(session, options), describe(effectiveOptions(session, options))};
     return RunReport(session, output, std::move(computed),
                      session.gRutaReporte + QStringLiteral("\\") + LayoutFile, Title, destination,
                      1, QString(), true, 0);

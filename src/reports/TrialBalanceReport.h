@@ -37,6 +37,10 @@ public:
     // Options for the session's company. The closing exclusion holds only where it is
     // offered, and the installation's "SQL2000" setting groups details on the whole code.
     static TrialBalanceOptions optionsFor(const Session &session, int month, int year);
+    // What a run takes of what was asked: adding up branches and leaving the closing voucher
+    // out only where they are offered. Throws DbError.
+    static TrialBalanceOptions effectiveOptions(const Session &session,
+                                                const TrialBalanceOptions &asked);
 
     // One row per account in code order: the heading values of the session, then Codigo,
     // nombre, Mes, Ano, UsuarioReporte, SaldoInicial, valordebito, valorcredito, NuevoSaldo,

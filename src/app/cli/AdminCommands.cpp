@@ -1,6 +1,8 @@
 #include "app/cli/AdminCommands.h"
 #include "app/cli/BalanceCommands.h"
 
+#include "app/cli/ExportCommand.h"
+#include "app/cli/LedgerBookCommand.h"
 #include "app/cli/ReportCommand.h"
 #include "app/cli/VoucherImportCommand.h"
 #include "demo/DemoCompany.h"
@@ -232,7 +234,8 @@ QString Usage()
         "                       reconstruye si ya lo es (valdoria-demo.sqlite en la carpeta\n"
         "                       de datos si no se indica otra)\n"
         "  -h, --help           muestra esta ayuda\n");
-    return text.arg(ReportCommand::Usage, VoucherImportCommand::Usage);
+    return text.arg(ReportCommand::Usage + LedgerBookCommand::Usage + ExportCommand::Usage,
+                    VoucherImportCommand::Usage);
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #include "app/cli/ReportCommand.h"
 
 #include "app/cli/AuxiliaryBookCommand.h"
+#include "app/cli/ExportCommand.h"
+#include "app/cli/LedgerBookCommand.h"
 #include "common/Money.h"
 #include "common/Prompter.h"
 #include "common/Session.h"
@@ -160,7 +162,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 
 QList<QCommandLineOption> options()
 {
-    return {
+    return QList<QCommandLineOption>{
         {"company", "Con report: código de la empresa.", "código"},
         {"consolidated", "Con report: la matriz con todas sus sucursales."},
         {"month", "Con report: mes (1-12).", "mes"},
@@ -173,9 +175,14 @@ QList<QCommandLineOption> options()
                            "de cierre ya cerrado."},
         {"pdf", "Con report: escribe el reporte en este PDF.", "archivo"},
         {"csv", "Con report: escribe las filas del reporte en este CSV.", "archivo"},
-        {"party-from", "Con report libro-auxiliar o saldos-terceros: tercero inicial.", "tercero"},
-        {"party-to", "Con report libro-auxiliar o saldos-terceros: tercero final.", "tercero"},
-    };
+        {"party-from",
+         "Con report libro-auxiliar, saldos-terceros o exportar-auxiliar: tercero inicial.",
+         "tercero"},
+        {"party-to",
+         "Con report libro-auxiliar, saldos-terceros o exportar-auxiliar: tercero final.",
+         "tercero"},
+           } +
+           LedgerBookCommand::options() + ExportCommand::options();
 }
 
 std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
@@ -190,8 +197,13 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
     QStringList reports{TrialBalanceName, BalanceSheetName, ComparativeName, IncomeStatementName};
     reports << AuxiliaryBookCommand::BookName << AuxiliaryBookCommand::PartyBalancesName;
     if (!reports.contains(r.report)) {
+        // The journal, the general ledger and the export have their own parsers, but the
+        // user is told of every report there is.
+        const QStringList all = reports + QStringList{LedgerBookCommand::JournalName,
+                                                      LedgerBookCommand::LedgerName,
+                                                      ExportCommand::Name};
         err << "Reporte desconocido: " << r.report << " (reportes: "
-            << reports.join(QStringLiteral(", ")) << ")\n";
+            << all.join(QStringLiteral(", ")) << ")\n";
         return std::nullopt;
     }
     const bool statement =
@@ -333,6 +345,11 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
 int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QTextStream &out,
         QTextStream &err)
 {
+    const QString report = parser.positionalArguments().value(1);
+    if (LedgerBookCommand::handles(report))
+        return LedgerBookCommand::Run(settings, parser, out, err);
+    if (report == ExportCommand::Name)
+        return ExportCommand::Run(settings, parser, out, err);
     auto request = parse(parser, err);
     if (!request)
         return 2;
@@ -353,6 +370,11 @@ int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QT
         err << e.userText() << "\n";
         return 1;
     }
+}
+
+bool openSession(Session &session, const QString &company, QTextStream &err)
+{
+    return fillSession(session, company, err);
 }
 
 } // namespace ReportCommand

@@ -10,6 +10,7 @@
 #include <optional>
 
 class Db;
+struct Session;
 class QCommandLineParser;
 class QCoreApplication;
 
@@ -67,5 +68,9 @@ std::optional<Request> parse(const QCommandLineParser &parser, QTextStream &err)
 int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err);
 int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QTextStream &out,
         QTextStream &err);
+
+// Fills `session` (on its connection) as a window of `company` would see it: its heading
+// lines and the system's report directory. False, told on `err`, without such a company.
+bool openSession(Session &session, const QString &company, QTextStream &err);
 
 } // namespace ReportCommand

@@ -160,10 +160,15 @@ void frmRepBalancedePrueba::imprimir()
     if (!session().reports)
         return;
     try {
-        TrialBalanceReport::run(session(), *session().reports, options);
+        run(options);
     } catch (const DbError &e) {
         session().prompt().error(e.userText());
     }
+}
+
+void frmRepBalancedePrueba::run(const TrialBalanceOptions &options)
+{
+    TrialBalanceReport::run(session(), *session().reports, options);
 }
 
 void frmRepBalancedePrueba::lookUpAccount(QLineEdit *field)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ui/ChildWindow.h"
+#include "reports/TrialBalanceOptions.h"
 
 class QCheckBox;
 class QComboBox;
@@ -36,6 +37,9 @@ public slots:
     void updateClosingExclusion();
 
 protected:
+    // Runs the report the window prints; the general ledger prints its own from the same
+    // fields. Throws DbError.
+    virtual void run(const TrialBalanceOptions &options);
     void onImprimir() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,0 +1,235 @@
+#include "app/cli/LedgerBookCommand.h"
+
+#include "app/cli/ReportCommand.h"
+#include "app/cli/StreamPrompter.h"
+#include "common/Money.h"
+#include "common/Session.h"
+#include "common/report/ReportOutput.h"
+#include "platform/DataFolder.h"
+#include "platform/Db.h"
+#include "platform/DbError.h"
+#include "platform/report/PdfExport.h"
+#include "platform/report/ReportDocument.h"
+#include "platform/report/ReportError.h"
+#include "reports/GeneralLedgerReport.h"
+#include "reports/JournalReport.h"
+#include "reports/TrialBalanceReport.h"
+#include "shell/ServerConfig.h"
+
+#include <QCommandLineParser>
+#include <QSaveFile>
+
+namespace LedgerBookCommand {
+
+namespace {
+
+// Keeps what the runner would have previewed.
+class KeptReport : public ReportOutput
+{
+public:
+    std::shared_ptr<const ReportDocument> document;
+
+    bool printerAvailable() override { return false; }
+    void preview(std::shared_ptr<const ReportDocument> d, const QString &, int,
+                 const QString &) override
+    {
+        document = std::move(d);
+    }
+    void print(std::shared_ptr<const ReportDocument> d, const QString &) override
+    {
+        document = std::move(d);
+    }
+};
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+// `columns` of the rows, amounts in `amounts` written with their decimals.
+void writeCsv(const ReportData &data, const QString &path, const QStringList &columns,
+              const QStringList &amounts)
+{
+    QStringList lines{columns.join(QLatin1Char(';'))};
+    for (int r = 0; r < data.rowCount(); ++r) {
+        QStringList fields;
+        for (const QString &column : columns) {
+            const QVariant &value = data.row(r)[data.columnIndex(column)];
+            fields << (amounts.contains(column)
+                           ? Money::fromThousandths(value.toLongLong()).toPlainString()
+                           : csvField(value.toString()));
+        }
+        lines << fields.join(QLatin1Char(';'));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw ReportError(QStringLiteral("No se pudo escribir el archivo %1").arg(path));
+    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    if (!file.commit())
+        throw ReportError(QStringLiteral("No se pudo escribir el archivo %1").arg(path));
+}
+
+} // namespace
+
+bool handles(const QString &report)
+{
+    return report == JournalName || report == LedgerName;
+}
+
+QList<QCommandLineOption> options()
+{
+    return {{"detail", "Con report libro-diario: una fila por tipo de comprobante y cuenta."}};
+}
+
+std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
+{
+    Request r;
+    const QStringList args = p.positionalArguments();
+    r.report = args.value(1);
+    if (args.size() > 2) {
+        err << "Sobra: " << args.mid(2).join(QLatin1Char(' ')) << "\n";
+        return std::nullopt;
+    }
+    const bool journal = r.report == JournalName;
+    bool monthOk = false, yearOk = false, levelOk = true;
+    r.company = p.value("company");
+    r.consolidated = p.isSet("consolidated");
+    r.month = p.value("month").toInt(&monthOk);
+    r.year = p.value("year").toInt(&yearOk);
+    r.detail = p.isSet("detail");
+    if (p.isSet("level"))
+        r.level = p.value("level").toInt(&levelOk);
+    r.from = p.value("from");
+    r.to = p.value("to");
+    r.all = p.isSet("all");
+    r.pdf = p.value("pdf");
+    r.csv = p.value("csv");
+    if (r.company.isEmpty()) {
+        err << "Falta --company\n";
+        return std::nullopt;
+    }
+    if (!monthOk || r.month < 1 || r.month > 12) {
+        err << "El mes debe ser un número de 1 a 12 (--month)\n";
+        return std::nullopt;
+    }
+    if (!yearOk || r.year < 1) {
+        err << "¡Debe seleccionar un año! (--year)\n";
+        return std::nullopt;
+    }
+    if (journal && (p.isSet("level") || p.isSet("from") || p.isSet("to") || p.isSet("all"))) {
+        err << "El libro diario no toma nivel, rango ni --all\n";
+        return std::nullopt;
+    }
+    if (!journal && r.detail) {
+        err << "--detail es solo para libro-diario\n";
+        return std::nullopt;
+    }
+    if (!levelOk || r.level < 1 || r.level > 4) {
+        err << "El nivel debe ser 1, 2, 3 o 4 (--level)\n";
+        return std::nullopt;
+    }
+    if (r.from.isEmpty() != r.to.isEmpty()) {
+        err << "El rango de cuentas necesita --from y --to\n";
+        return std::nullopt;
+    }
+    if (r.pdf.isEmpty() == r.csv.isEmpty()) {
+        err << "Indique --pdf o --csv\n";
+        return std::nullopt;
+    }
+    return r;
+}
+
+int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
+{
+    StreamPrompter prompter(err);
+    Session session;
+    session.gConexion = &db;
+    session.prompter = &prompter;
+    session.gVersionSQL = request.sqlVersion;
+    try {
+        if (!ReportCommand::openSession(session, request.company, err))
+            return 2;
+        if (request.consolidated && !TrialBalanceReport::consolidationAllowed(session)) {
+            err << "Solo una matriz consolida sus sucursales: " << request.company << "\n";
+            return 2;
+        }
+        KeptReport kept;
+        ReportOutcome outcome;
+        QStringList columns, amounts;
+        if (request.report == JournalName) {
+            JournalOptions options =
+                JournalReport::optionsFor(session, request.month, request.year);
+            options.consolidated = request.consolidated;
+            options.detail = request.detail;
+            outcome = JournalReport::run(session, kept, options);
+            columns =
+                QStringList{QStringLiteral("TipoComprobante"), QStringLiteral("NombreComprobante")};
+            if (request.detail)
+                columns << QStringLiteral("Cuenta") << QStringLiteral("NombreCuenta");
+            amounts = QStringList{QStringLiteral("ValorDebito"), QStringLiteral("ValorCredito")};
+        } else {
+            TrialBalanceOptions options =
+                TrialBalanceReport::optionsFor(session, request.month, request.year);
+            options.consolidated = request.consolidated;
+            options.level = request.level;
+            options.from = request.from;
+            options.to = request.to;
+            options.showAll = request.all;
+            outcome = GeneralLedgerReport::run(session, kept, options);
+            columns = QStringList{QStringLiteral("Codigo"), QStringLiteral("nombre")};
+            amounts =
+                QStringList{QStringLiteral("SaldoInicial"),   QStringLiteral("valordebito"),
+                            QStringLiteral("valorcredito"),   QStringLiteral("NuevoSaldo"),
+                            GeneralLedgerReport::DebitColumn, GeneralLedgerReport::CreditColumn};
+        }
+        if (outcome == ReportOutcome::Empty)
+            return 4;
+        if (outcome != ReportOutcome::Previewed)
+            return 1;
+        if (!request.pdf.isEmpty()) {
+            PdfExport::write(*kept.document, request.pdf);
+            out << request.pdf << ": páginas: " << kept.document->pageCount() << "\n";
+        } else {
+            writeCsv(kept.document->data(), request.csv, columns + amounts, amounts);
+            out << request.csv << ": filas: " << kept.document->data().rowCount() << "\n";
+        }
+        return 0;
+    } catch (const DbError &e) {
+        err << e.userText() << "\n";
+        return 1;
+    } catch (const ReportError &e) {
+        err << e.message() << "\n";
+        return 1;
+    }
+}
+
+int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QTextStream &out,
+        QTextStream &err)
+{
+    auto request = parse(parser, err);
+    if (!request)
+        return 2;
+    // A database named on the command line has no configuration file to take the label from.
+    const QCommandLineParser &p = parser;
+    const bool named = p.isSet("sqlite") || p.isSet("pg-host") || p.isSet("pg-port") ||
+                       p.isSet("pg-user") || p.isSet("pg-sslmode") || p.isSet("database");
+    if (!named) {
+        const QString path =
+            p.isSet("config") ? p.value("config") : DataFolder::file(ServerConfig::FileName);
+        if (const auto config = ServerConfig::read(path))
+            request->sqlVersion = config->sqlVersion;
+    }
+    try {
+        auto db = Db::open(settings);
+        return Run(*db, *request, out, err);
+    } catch (const DbError &e) {
+        err << e.userText() << "\n";
+        return 1;
+    }
+}
+
+} // namespace LedgerBookCommand

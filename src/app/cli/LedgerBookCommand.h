@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/ConnectionSettings.h"
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+#include <QTextStream>
+#include <optional>
+
+class Db;
+class QCommandLineParser;
+
+// "valdoria-cli report libro-diario | mayor-analitico ...": the journal and the general
+// ledger of a company and month as their windows print them, written to a PDF or a CSV file.
+namespace LedgerBookCommand {
+
+inline const QString JournalName = QStringLiteral("libro-diario");
+inline const QString LedgerName = QStringLiteral("mayor-analitico");
+inline const QString Usage = QStringLiteral(
+    "  report   libro-diario --company C [--consolidated] --month M --year Y [--detail]\n"
+    "           --pdf ARCHIVO | --csv ARCHIVO\n"
+    "           el libro diario de un mes: por tipo de comprobante, o con --detail por tipo\n"
+    "           y cuenta\n"
+    "  report   mayor-analitico --company C [--consolidated] --month M --year Y\n"
+    "           [--level 1-4] [--from A --to B] [--all] --pdf ARCHIVO | --csv ARCHIVO\n"
+    "           el mayor analítico: el balance de prueba con los débitos y créditos del\n"
+    "           período de los saldos iniciales\n");
+
+struct Request
+{
+    QString report; // JournalName or LedgerName
+    QString company;
+    bool consolidated = false;
+    int month = 0;
+    int year = 0;
+    bool detail = false;
+    int level = 4;
+    QString from, to;
+    bool all = false;
+    QString pdf, csv;
+    QString sqlVersion = QStringLiteral("SQL2005");
+};
+
+// Whether `report` (the word after "report") is one of these.
+bool handles(const QString &report);
+// The options these reports add to the report command's.
+QList<QCommandLineOption> options();
+std::optional<Request> parse(const QCommandLineParser &parser, QTextStream &err);
+
+// Returns 0 written, 1 failed, 2 bad request, 4 no row.
+int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err);
+int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QTextStream &out,
+        QTextStream &err);
+
+} // namespace LedgerBookCommand
