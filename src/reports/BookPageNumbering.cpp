@@ -7,7 +7,7 @@ std::optional<QString> BookPageNumbering::fault(int first, int last)
 {
     if (last < first)
         return LastBelowFirst;
-    if (qint64(last) - first > MaxSpan)
+    if (qint64(last) - first + 1 > MaxPages)
         return TooManyPages;
     return std::nullopt;
 }

@@ -22,8 +22,9 @@ public:
         QStringLiteral("Numero final debe se mayor o igual al numero inicial..!");
     static inline const QString TooManyPages =
         QStringLiteral("El numero de paginas a foliar no debe execder de 1300 paginas..!");
-    // The most the last number may exceed the first by.
-    static constexpr int MaxSpan = 1300;
+    // The most pages one run numbers, both ends counted: 1 to 1300 is allowed, 1 to 1301 is
+    // 1301 pages and refused, as the message says.
+    static constexpr int MaxPages = 1300;
 
     // What is wrong with numbering from `first` to `last`; nothing when it is fine.
     static std::optional<QString> fault(int first, int last);

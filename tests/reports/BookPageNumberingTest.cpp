@@ -19,12 +19,14 @@ protected:
     RecordingReportOutput output;
 };
 
-TEST_F(BookPageNumberingTest, TheLastPageMayExceedTheFirstByAtMost1300)
+TEST_F(BookPageNumberingTest, AtMost1300PagesAreNumberedAtOnce)
 {
-    EXPECT_EQ(BookPageNumbering::fault(1, 1301), std::nullopt);
-    EXPECT_EQ(BookPageNumbering::fault(1, 1302),
+    EXPECT_EQ(BookPageNumbering::fault(1, 1300), std::nullopt);
+    EXPECT_EQ(BookPageNumbering::fault(1, 1301), // 1301 pages
+
               "El numero de paginas a foliar no debe execder de 1300 paginas..!");
-    EXPECT_EQ(BookPageNumbering::fault(100, 1401), "El numero de paginas a foliar no debe "
+    EXPECT_EQ(BookPageNumbering::fault(101, 1400), std::nullopt);
+    EXPECT_EQ(BookPageNumbering::fault(100, 1400), "El numero de paginas a foliar no debe "
                                                    "execder de 1300 paginas..!");
     EXPECT_EQ(BookPageNumbering::fault(7, 7), std::nullopt);
     EXPECT_EQ(BookPageNumbering::fault(8, 7),
@@ -33,7 +35,7 @@ TEST_F(BookPageNumberingTest, TheLastPageMayExceedTheFirstByAtMost1300)
               "El numero de paginas a foliar no debe execder de 1300 paginas..!");
 
     // Refused: told, and nothing is laid out.
-    EXPECT_EQ(BookPageNumbering::run(session, output, "Diario", 1, 1302), ReportOutcome::Failed);
+    EXPECT_EQ(BookPageNumbering::run(session, output, "Diario", 1, 1301), ReportOutcome::Failed);
     EXPECT_EQ(prompter.lastText(),
               "El numero de paginas a foliar no debe execder de 1300 paginas..!");
     EXPECT_EQ(prompter.messages().back().kind, ScriptedPrompter::Kind::Warning);
@@ -57,7 +59,7 @@ TEST_F(BookPageNumberingTest, OneRowPerNumberWithItsProgress)
                                   "Foliando pagina Nº 43"}));
     EXPECT_EQ(done, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
     // The whole allowed span, without a statement.
-    EXPECT_EQ(BookPageNumbering::rows(session, "Diario", 1, 1301).rowCount(), 1301);
+    EXPECT_EQ(BookPageNumbering::rows(session, "Diario", 1, 1300).rowCount(), 1300);
 }
 
 TEST_F(BookPageNumberingTest, EachNumberIsAPageOfItsOwn)

@@ -111,7 +111,7 @@ TEST_F(LedgerBookWindows, PageNumberingFollowsItsPagesAndRefusesBadNumbers)
     window.imprimir();
     EXPECT_EQ(prompter.lastText(), "Numero final debe se mayor o igual al numero inicial..!");
     window.TxtInicial->setText("1");
-    window.TxtFinal->setText("1302");
+    window.TxtFinal->setText("1301"); // 1301 pages
     window.imprimir();
     EXPECT_EQ(prompter.lastText(),
               "El numero de paginas a foliar no debe execder de 1300 paginas..!");
