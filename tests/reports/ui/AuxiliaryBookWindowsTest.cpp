@@ -19,6 +19,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include "DemoBookkeeper.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -152,54 +154,13 @@ TEST_F(AuxiliaryBookWindows, TheIvaBookNeedsItsAccountAndTakesTheChosenCompany)
     EXPECT_EQ(column(0, "Tercero"), QStringList({"V-3"}));
 }
 
-// The demo company, logged in as its bookkeeper: every book of March 2026 as a person sees it.
-class DemoAuxiliaryBooks : public ::testing::Test
+class DemoAuxiliaryBooks : public DemoBookkeeper
 {
 protected:
-    void SetUp() override
-    {
-        DemoCompany::Create(database.db(), QDate(2026, 3, 15));
-        session.gConexion = &database.db();
-        session.prompter = &prompter;
-        session.gRutaReporte = QStringLiteral(VALDORIA_SOURCE_DIR "/reportes");
-        session.gNombreIDEmpresa = QStringLiteral("RIF");
-        LoginService login(session);
-        login.setFailureDelay(0);
-        ASSERT_EQ(login.VerificarClave("contador", "DEMO", false), LoginService::Result::User);
-        CompanySelection selection(
-            session,
-            [this](const QString &sql, const QVariantList &params) {
-                const auto rows = database.db().rows(sql, params);
-                QStringList values;
-                for (int c = 0; c < rows.front().count(); ++c)
-                    values << rows.front().value(c).toString();
-                return values;
-            },
-            "demo-host");
-        ASSERT_EQ(selection.SelectCompany(2), CompanySelection::Outcome::Selected);
-        session.gMes = 3;
-        session.gAno = 2026;
-        session.reports = &output;
-    }
-
     static void keep(const ReportDocument &document, const QString &name)
     {
-        const QString shots = qEnvironmentVariable("VALDORIA_SCREENSHOTS");
-        if (shots.isEmpty() || !QDir().mkpath(shots))
-            return;
-        PdfExport::write(document, QDir(shots).filePath(name + ".pdf"));
-        PageRenderer(document).image(0, 110).save(QDir(shots).filePath(name + ".png"));
-        ScriptedPrompter quiet;
-        frmPreview preview(std::make_shared<ReportDocument>(document), name, 100, QString(), quiet);
-        preview.resize(1200, 900);
-        preview.show();
-        SaveScreenshot(&preview, name + "_preview");
+        DemoBookkeeper::keep(document, name, 1200);
     }
-
-    TestDatabase database{TestDatabase::Content::Empty};
-    ScriptedPrompter prompter;
-    Session session;
-    RecordingReportOutput output;
 };
 
 TEST_F(DemoAuxiliaryBooks, EveryBookOfTheMonthPrints)

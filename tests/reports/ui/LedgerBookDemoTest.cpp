@@ -22,54 +22,15 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include "DemoBookkeeper.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// The demo company, logged in as its bookkeeper in March 2026: the books as a person sees
-// them.
-class DemoLedgerBooks : public ::testing::Test
+class DemoLedgerBooks : public DemoBookkeeper
 {
 protected:
-    void SetUp() override
-    {
-        DemoCompany::Create(database.db(), QDate(2026, 3, 15));
-        session.gConexion = &database.db();
-        session.prompter = &prompter;
-        session.gRutaReporte = QStringLiteral(VALDORIA_SOURCE_DIR "/reportes");
-        session.gNombreIDEmpresa = QStringLiteral("RIF");
-        LoginService login(session);
-        login.setFailureDelay(0);
-        ASSERT_EQ(login.VerificarClave("contador", "DEMO", false), LoginService::Result::User);
-        CompanySelection selection(
-            session,
-            [this](const QString &sql, const QVariantList &params) {
-                const auto rows = database.db().rows(sql, params);
-                QStringList values;
-                for (int c = 0; c < rows.front().count(); ++c)
-                    values << rows.front().value(c).toString();
-                return values;
-            },
-            "demo-host");
-        ASSERT_EQ(selection.SelectCompany(2), CompanySelection::Outcome::Selected);
-        session.gMes = 3;
-        session.gAno = 2026;
-        session.reports = &output;
-    }
-
-    static void keep(const ReportDocument &document, const QString &name)
-    {
-        const QString shots = qEnvironmentVariable("VALDORIA_SCREENSHOTS");
-        if (shots.isEmpty() || !QDir().mkpath(shots))
-            return;
-        PdfExport::write(document, QDir(shots).filePath(name + ".pdf"));
-        PageRenderer(document).image(0, 110).save(QDir(shots).filePath(name + ".png"));
-        ScriptedPrompter quiet;
-        frmPreview preview(std::make_shared<ReportDocument>(document), name, 100, QString(), quiet);
-        preview.resize(1100, 900);
-        preview.show();
-        SaveScreenshot(&preview, name + "_preview");
-    }
     // The amounts on the last line that begins with `caption`, over every page, digits only.
     static QStringList amountsAfter(const ReportDocument &document, const QString &caption)
     {
@@ -83,11 +44,6 @@ protected:
                 }
         return found;
     }
-
-    TestDatabase database{TestDatabase::Content::Empty};
-    ScriptedPrompter prompter;
-    Session session;
-    RecordingReportOutput output;
 };
 
 TEST_F(DemoLedgerBooks, TheJournalBalancesAndTheLedgerPreviews)

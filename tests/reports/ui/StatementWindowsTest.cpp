@@ -21,6 +21,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include "DemoBookkeeper.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,36 +146,13 @@ TEST_F(StatementWindows, ABranchCannotConsolidate)
     EXPECT_FALSE(window.chkConsolidado->isEnabled());
 }
 
-// The demo company, logged in as its bookkeeper: the three statements of the closed year's
-// December and of the open year's March tie with the trial balance, and their previews are
-// what a person looks at.
-class DemoStatements : public ::testing::Test
+class DemoStatements : public DemoBookkeeper
 {
 protected:
-    void SetUp() override
+    static void keep(const ReportDocument &document, const QString &name)
     {
-        demo = DemoCompany::Create(database.db(), QDate(2026, 3, 15));
-        session.gConexion = &database.db();
-        session.prompter = &prompter;
-        session.gRutaReporte = QStringLiteral(VALDORIA_SOURCE_DIR "/reportes");
-        session.gNombreIDEmpresa = QStringLiteral("RIF");
-        LoginService login(session);
-        login.setFailureDelay(0);
-        ASSERT_EQ(login.VerificarClave("contador", "DEMO", false), LoginService::Result::User);
-        CompanySelection selection(
-            session,
-            [this](const QString &sql, const QVariantList &params) {
-                const auto rows = database.db().rows(sql, params);
-                QStringList values;
-                for (int c = 0; c < rows.front().count(); ++c)
-                    values << rows.front().value(c).toString();
-                return values;
-            },
-            "demo-host");
-        ASSERT_EQ(selection.SelectCompany(2), CompanySelection::Outcome::Selected);
-        session.reports = &output;
+        DemoBookkeeper::keep(document, name, 1000);
     }
-
     // The digits of the amounts on the line that begins with `caption`, over every page.
     static QStringList amountsAfter(const ReportDocument &document, const QString &caption)
     {
@@ -188,27 +167,6 @@ protected:
                 }
         return {"absent"};
     }
-
-    static void keep(const ReportDocument &document, const QString &name)
-    {
-        const QString shots = qEnvironmentVariable("VALDORIA_SCREENSHOTS");
-        if (shots.isEmpty() || !QDir().mkpath(shots))
-            return;
-        PdfExport::write(document, QDir(shots).filePath(name + ".pdf"));
-        PageRenderer(document).image(0, 110).save(QDir(shots).filePath(name + ".png"));
-        ScriptedPrompter quiet;
-        frmPreview preview(std::make_shared<ReportDocument>(document), name, 100, QString(),
-                           quiet);
-        preview.resize(1000, 900);
-        preview.show();
-        SaveScreenshot(&preview, name + "_preview");
-    }
-
-    TestDatabase database{TestDatabase::Content::Empty};
-    DemoCompany::Summary demo;
-    ScriptedPrompter prompter;
-    Session session;
-    RecordingReportOutput output;
 };
 
 TEST_F(DemoStatements, TieWithTheTrialBalanceInTheClosedAndTheOpenYear)
