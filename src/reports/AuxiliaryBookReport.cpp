@@ -208,6 +208,10 @@ ReportData AuxiliaryBookReport::rows(const Session &session, const AuxiliaryBook
                 data.push_back(std::move(row));
                 continue;
             }
+            // The "*" that stands for no document or no cost centre prints as nothing.
+            const auto shown = [](const QString &code) {
+                return code == QLatin1String("*") ? QString() : code;
+            };
             Money balance = party.opening;
             for (const AuxiliaryLine &line : party.lines) {
                 balance += line.debit - line.credit;
@@ -215,8 +219,10 @@ ReportData AuxiliaryBookReport::rows(const Session &session, const AuxiliaryBook
                 row.reserve(columns.size());
                 row << line.voucherType << line.voucherName << line.voucherNumber << line.line
                     << line.description << accountCode << accountName << line.date
-                    << line.documentType << line.documentName << line.document << partyCode
-                    << partyName << line.costCentre << line.user << amount(line.debit)
+                    << shown(line.documentType)
+                    << (line.documentType == QLatin1String("*") ? QString() : line.documentName)
+                    << line.document << partyCode << partyName << shown(line.costCentre)
+                    << line.user << amount(line.debit)
                     << amount(line.credit);
                 finish(row, line.company, balance);
                 data.push_back(std::move(row));

@@ -330,7 +330,7 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
             out << request.pdf << ": páginas: " << kept.document->pageCount() << "\n";
         } else {
             writeCsv(kept.document->data(), request.csv, columns, amounts);
-            out << request.csv << ": cuentas: " << kept.document->data().rowCount() << "\n";
+            out << request.csv << ": filas: " << kept.document->data().rowCount() << "\n";
         }
         return 0;
     } catch (const DbError &e) {

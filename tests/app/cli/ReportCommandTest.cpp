@@ -67,7 +67,7 @@ TEST_F(ReportCommandTest, CsvHasTheReportRowsColumnsAndPlainAmounts)
     EXPECT_EQ(bank.mid(13, 4), QStringList({"58300.75", "4150.25", "6000.00", "56451.00"}));
     EXPECT_EQ(bank.value(18), "1");
     EXPECT_EQ(lines.value(4).split(';').value(16), "-6500.50") << "credit balances negative";
-    EXPECT_TRUE(output.contains("cuentas: 9")) << output.toStdString();
+    EXPECT_TRUE(output.contains("filas: 9")) << output.toStdString();
 }
 
 TEST_F(ReportCommandTest, ConsolidatedRangesAndAllAccountsReachTheRows)
