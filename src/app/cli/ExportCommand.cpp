@@ -6,7 +6,6 @@
 #include "platform/Db.h"
 #include "platform/DbError.h"
 #include "reports/AuxiliaryBookExport.h"
-#include "reports/TrialBalanceReport.h"
 
 #include <QCommandLineParser>
 
@@ -83,15 +82,12 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
     session.gConexion = &db;
     session.prompter = &prompter;
     try {
-        if (!ReportCommand::openSession(session, request.company, err))
-            return 2;
+        if (const int refused = ReportCommand::openReportSession(session, request.company,
+                                                                 request.consolidated, err))
+            return refused;
     } catch (const DbError &e) {
         err << e.userText() << "\n";
         return 1;
-    }
-    if (request.consolidated && !TrialBalanceReport::consolidationAllowed(session)) {
-        err << "Solo una matriz consolida sus sucursales: " << request.company << "\n";
-        return 2;
     }
     AuxiliaryExportOptions o;
     o.company = session.gEmpresa;

@@ -5,7 +5,6 @@
 #include "common/Money.h"
 #include "common/Session.h"
 #include "common/report/ReportOutput.h"
-#include "platform/DataFolder.h"
 #include "platform/Db.h"
 #include "platform/DbError.h"
 #include "platform/report/PdfExport.h"
@@ -14,7 +13,6 @@
 #include "reports/GeneralLedgerReport.h"
 #include "reports/JournalReport.h"
 #include "reports/TrialBalanceReport.h"
-#include "shell/ServerConfig.h"
 
 #include <QCommandLineParser>
 #include <QSaveFile>
@@ -151,12 +149,9 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
     session.prompter = &prompter;
     session.gVersionSQL = request.sqlVersion;
     try {
-        if (!ReportCommand::openSession(session, request.company, err))
-            return 2;
-        if (request.consolidated && !TrialBalanceReport::consolidationAllowed(session)) {
-            err << "Solo una matriz consolida sus sucursales: " << request.company << "\n";
-            return 2;
-        }
+        if (const int refused = ReportCommand::openReportSession(session, request.company,
+                                                                 request.consolidated, err))
+            return refused;
         KeptReport kept;
         ReportOutcome outcome;
         QStringList columns, amounts;
@@ -213,16 +208,7 @@ int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QT
     auto request = parse(parser, err);
     if (!request)
         return 2;
-    // A database named on the command line has no configuration file to take the label from.
-    const QCommandLineParser &p = parser;
-    const bool named = p.isSet("sqlite") || p.isSet("pg-host") || p.isSet("pg-port") ||
-                       p.isSet("pg-user") || p.isSet("pg-sslmode") || p.isSet("database");
-    if (!named) {
-        const QString path =
-            p.isSet("config") ? p.value("config") : DataFolder::file(ServerConfig::FileName);
-        if (const auto config = ServerConfig::read(path))
-            request->sqlVersion = config->sqlVersion;
-    }
+    request->sqlVersion = ReportCommand::sqlVersionFor(parser, request->sqlVersion);
     try {
         auto db = Db::open(settings);
         return Run(*db, *request, out, err);

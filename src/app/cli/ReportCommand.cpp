@@ -272,12 +272,9 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
     session.prompter = &prompter;
     session.gVersionSQL = request.sqlVersion;
     try {
-        if (!fillSession(session, request.company, err))
-            return 2;
-        if (request.consolidated && !TrialBalanceReport::consolidationAllowed(session)) {
-            err << "Solo una matriz consolida sus sucursales: " << request.company << "\n";
-            return 2;
-        }
+        if (const int refused =
+                openReportSession(session, request.company, request.consolidated, err))
+            return refused;
         KeptReport kept;
         ReportOutcome outcome;
         int columns = 0;
@@ -353,16 +350,7 @@ int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QT
     auto request = parse(parser, err);
     if (!request)
         return 2;
-    // A database named on the command line has no configuration file to take the label from.
-    const QCommandLineParser &p = parser;
-    const bool named = p.isSet("sqlite") || p.isSet("pg-host") || p.isSet("pg-port") ||
-                       p.isSet("pg-user") || p.isSet("pg-sslmode") || p.isSet("database");
-    if (!named) {
-        const QString path =
-            p.isSet("config") ? p.value("config") : DataFolder::file(ServerConfig::FileName);
-        if (const auto config = ServerConfig::read(path))
-            request->sqlVersion = config->sqlVersion;
-    }
+    request->sqlVersion = sqlVersionFor(parser, request->sqlVersion);
     try {
         auto db = Db::open(settings);
         return Run(*db, *request, out, err);
@@ -375,6 +363,31 @@ int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QT
 bool openSession(Session &session, const QString &company, QTextStream &err)
 {
     return fillSession(session, company, err);
+}
+
+int openReportSession(Session &session, const QString &company, bool consolidated,
+                      QTextStream &err)
+{
+    if (!fillSession(session, company, err))
+        return 2;
+    if (consolidated && !TrialBalanceReport::consolidationAllowed(session)) {
+        err << "Solo una matriz consolida sus sucursales: " << company << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+QString sqlVersionFor(const QCommandLineParser &p, const QString &fallback)
+{
+    const bool named = p.isSet("sqlite") || p.isSet("pg-host") || p.isSet("pg-port") ||
+                       p.isSet("pg-user") || p.isSet("pg-sslmode") || p.isSet("database");
+    if (named)
+        return fallback;
+    const QString path =
+        p.isSet("config") ? p.value("config") : DataFolder::file(ServerConfig::FileName);
+    if (const auto config = ServerConfig::read(path))
+        return config->sqlVersion;
+    return fallback;
 }
 
 } // namespace ReportCommand

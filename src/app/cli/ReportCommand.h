@@ -72,5 +72,12 @@ int Run(const ConnectionSettings &settings, const QCommandLineParser &parser, QT
 // Fills `session` (on its connection) as a window of `company` would see it: its heading
 // lines and the system's report directory. False, told on `err`, without such a company.
 bool openSession(Session &session, const QString &company, QTextStream &err);
+// The same, and a consolidated request refused (told on `err`) unless `company` is a head
+// office. Returns 0 when the session is open, otherwise the exit code. Throws DbError.
+int openReportSession(Session &session, const QString &company, bool consolidated,
+                      QTextStream &err);
+// The installation's "SQL2000"/"SQL2005" label from its configuration file, or `fallback` when
+// the database is named on the command line, which leaves no file to take it from.
+QString sqlVersionFor(const QCommandLineParser &parser, const QString &fallback);
 
 } // namespace ReportCommand
