@@ -74,18 +74,58 @@ std::optional<qint64> FieldFormatter::wholeNumber(const QVariant &value)
     }
 }
 
+namespace {
+
+// The separators of the last locale asked for: a listing formats thousands of amounts in one.
+struct Separators
+{
+    QLocale locale;
+    QString group, decimal, minus;
+
+    static const Separators &of(const QLocale &locale)
+    {
+        thread_local Separators known{QLocale::c(), {}, {}, {}};
+        thread_local bool filled = false;
+        if (!filled || !(known.locale == locale)) {
+            known = {locale, locale.groupSeparator(), locale.decimalPoint(),
+                     locale.negativeSign()};
+            filled = true;
+        }
+        return known;
+    }
+};
+
+} // namespace
+
 QString FieldFormatter::amount(qint64 thousandths, const QLocale &locale)
 {
+    const Separators &s = Separators::of(locale);
     const bool negative = thousandths < 0;
     const quint64 magnitude = negative ? quint64(0) - quint64(thousandths) : quint64(thousandths);
-    const quint64 cents = (magnitude + 5) / 10;
-    if (cents == 0)
-        return QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("00");
-    QLocale grouped = locale;
-    grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-    QString text = grouped.toString(qulonglong(cents / 100)) + locale.decimalPoint() +
-                   QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
-    return negative ? locale.negativeSign() + text : text;
+    quint64 cents = (magnitude + 5) / 10;
+    // Written backwards into a buffer wide enough for any qint64 with its separators.
+    char16_t buffer[64];
+    char16_t *end = buffer + 64;
+    char16_t *p = end;
+    const auto put = [&p](const QString &text) {
+        for (qsizetype i = text.size(); i-- > 0;)
+            *--p = text[i].unicode();
+    };
+    *--p = char16_t(u'0' + cents % 10);
+    *--p = char16_t(u'0' + cents / 10 % 10);
+    put(s.decimal);
+    quint64 whole = cents / 100;
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0)
+            put(s.group);
+        *--p = char16_t(u'0' + whole % 10);
+        whole /= 10;
+        ++digits;
+    } while (whole > 0);
+    if (negative && cents > 0)
+        put(s.minus);
+    return QString(reinterpret_cast<const QChar *>(p), end - p);
 }
 
 bool FieldFormatter::holdsSomething(const QVariant &value)
@@ -158,6 +198,19 @@ QString FieldFormatter::format(const QVariant &value, const ReportFormatting &ho
         const QDate d = toDate(value);
         if (!d.isValid())
             return {};
+        if (how.pattern.isEmpty() || how.pattern == QLatin1String("dd/MM/yyyy")) {
+            // The pattern of nearly every date printed, without the general formatter.
+            const int y = d.year(), m = d.month(), day = d.day();
+            if (y >= 1000 && y <= 9999) {
+                const char16_t digits[10] = {
+                    char16_t(u'0' + day / 10), char16_t(u'0' + day % 10), u'/',
+                    char16_t(u'0' + m / 10),   char16_t(u'0' + m % 10),   u'/',
+                    char16_t(u'0' + y / 1000), char16_t(u'0' + y / 100 % 10),
+                    char16_t(u'0' + y / 10 % 10), char16_t(u'0' + y % 10)};
+                text = QString(reinterpret_cast<const QChar *>(digits), 10);
+                break;
+            }
+        }
         text = d.toString(how.pattern.isEmpty() ? QStringLiteral("dd/MM/yyyy") : how.pattern);
         break;
     }

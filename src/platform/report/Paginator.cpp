@@ -93,7 +93,13 @@ public:
             const bool wantsNewPage =
                 std::any_of(m_layout.groups.begin() + change, m_layout.groups.end(),
                             [](const ReportGroup &g) { return g.newPage; });
-            qreal need = m_detail.present() ? heightOf(m_detail, r) : 0;
+            // The detail is laid out once: the same texts decide whether it fits and are
+            // then drawn.
+            qreal need = 0;
+            if (m_detail.present()) {
+                layOut(m_detail, r, m_detailLaid);
+                need = heightOf(m_detail, m_detailLaid);
+            }
             for (int g = change; g < groups; ++g)
                 need += m_groupHeaders[size_t(g)].present() ? heightOf(m_groupHeaders[size_t(g)], r)
                                                             : 0;
@@ -105,7 +111,8 @@ public:
                 active = g + 1;
                 place(m_groupHeaders[size_t(g)], r, g);
             }
-            place(m_detail, r, active);
+            if (m_detail.present())
+                placeLaid(m_detail, r, active, m_detailLaid);
             for (size_t s = 0; s < m_slots.size(); ++s) {
                 const qint64 v = m_totals->contribution(int(s), r);
                 m_pageAcc[s] += v;
@@ -223,7 +230,9 @@ private:
         default:
             return {};
         }
-        return text.isEmpty() ? text : e.prefix + text + e.suffix;
+        if (text.isEmpty() || (e.prefix.isEmpty() && e.suffix.isEmpty()))
+            return text;
+        return e.prefix + text + e.suffix;
     }
 
     static bool printsText(const ReportElement &e)
@@ -250,13 +259,16 @@ private:
         TextMeasure::Fitted fitted;
     };
 
-    std::vector<Laid> layOut(const BoundBand &band, int row)
+    // `laid` is the caller's, reused from row to row so that a row costs no allocation of
+    // its own.
+    void layOut(const BoundBand &band, int row, std::vector<Laid> &laid)
     {
-        std::vector<Laid> laid(band.elements.size());
+        laid.resize(band.elements.size());
         const QVariantList *r = rowAt(row);
         for (size_t i = 0; i < band.elements.size(); ++i) {
             const BoundElement &b = band.elements[i];
             const ReportElement &e = *b.element;
+            laid[i].drawn = false;
             if (!printsText(e) || !visible(b, r))
                 continue;
             const QString text = textOf(b, row);
@@ -268,9 +280,15 @@ private:
             l.drawn = true;
             l.font = b.bold.named && FieldFormatter::holdsSomething(b.bold.value(r)) ? e.boldFont
                                                                                       : e.font;
-            l.fitted = m_measure->fit(m_layout.fonts[size_t(l.font)], e.rect.width(), text,
-                                      e.ellipsis);
+            m_measure->fit(m_layout.fonts[size_t(l.font)], e.rect.width(), text, e.ellipsis,
+                           l.fitted);
         }
+    }
+
+    std::vector<Laid> layOut(const BoundBand &band, int row)
+    {
+        std::vector<Laid> laid;
+        layOut(band, row, laid);
         return laid;
     }
 
@@ -375,12 +393,19 @@ private:
     {
         if (!band.present())
             return;
-        std::vector<Laid> laid = layOut(band, row);
+        layOut(band, row, m_laid);
+        placeLaid(band, row, active, m_laid, last);
+    }
+
+    // As place(), with the band already laid out for this row into `laid`.
+    void placeLaid(const BoundBand &band, int row, int active, std::vector<Laid> &laid,
+                   bool last = false)
+    {
         qreal height = heightOf(band, laid);
         if (!atBodyTop() && m_y + height > (last ? m_pageFooterTop : m_footerTop)) {
             closePage(row, true);
             openPage(row, active);
-            laid = layOut(band, row);
+            layOut(band, row, laid);
             height = heightOf(band, laid);
         }
         draw(band, row, laid, height);
@@ -449,6 +474,7 @@ private:
     qreal m_footerTop = 0;     // where the carried totals go, or the page footer without them
     qreal m_pageFooterTop = 0;
     std::optional<TextMeasure> m_measure;
+    std::vector<Laid> m_laid, m_detailLaid; // reused by every row
     QHash<QByteArray, int> m_imageIndex;
     std::vector<Pending> m_pendingCounts;
     Paginator::Result m_result;

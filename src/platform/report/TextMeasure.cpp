@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace {
 constexpr qreal MmPerInch = 25.4;
@@ -15,6 +16,7 @@ TextMeasure::TextMeasure()
     const int dotsPerMeter = qRound(ReferenceDpi / MmPerInch * 1000);
     m_reference.setDotsPerMeterX(dotsPerMeter);
     m_reference.setDotsPerMeterY(dotsPerMeter);
+    m_canMeasure = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
 }
 
 QFont TextMeasure::fontFor(const ReportFontStyle &style)
@@ -32,27 +34,46 @@ QFont TextMeasure::fontFor(const ReportFontStyle &style)
 
 TextMeasure::Font &TextMeasure::fontOf(const ReportFontStyle &style)
 {
-    for (auto &[known, font] : m_fonts) {
-        if (known == style)
-            return font;
+    if (m_lastStyle && *m_lastStyle == style)
+        return *m_lastFont;
+    auto known = std::find_if(m_fonts.begin(), m_fonts.end(),
+                              [&](const auto &f) { return f.first == style; });
+    if (known == m_fonts.end()) {
+        const QFont font = fontFor(style);
+        auto made = std::make_unique<Font>(Font{font, QFontMetricsF(font, &m_reference), 0, {}, {}});
+        made->height = made->metrics.height();
+        made->table.fill(-1);
+        m_fonts.emplace_back(style, std::move(made));
+        known = std::prev(m_fonts.end());
     }
-    m_fonts.push_back({style, Font{fontFor(style), {}}});
-    return m_fonts.back().second;
+    m_lastStyle = &known->first;
+    m_lastFont = known->second.get();
+    return *m_lastFont;
+}
+
+qreal TextMeasure::advance(Font &font, QChar c)
+{
+    if (c.unicode() < TableChars) {
+        qreal &known = font.table[c.unicode()];
+        if (known < 0)
+            known = font.metrics.horizontalAdvance(c);
+        return known;
+    }
+    auto it = font.advances.constFind(c);
+    if (it == font.advances.cend())
+        it = font.advances.insert(c, font.metrics.horizontalAdvance(c));
+    return *it;
 }
 
 bool TextMeasure::surelyFits(Font &font, qreal widthPx, const QString &text)
 {
     // Most texts of a listing are far narrower than their column: the sum of the characters'
     // own advances, with a margin for kerning, settles them without laying the text out.
-    const QFontMetricsF metrics(font.font, &m_reference);
     qreal width = 0;
     for (const QChar c : text) {
         if (c == QLatin1Char('\n') || c.isSurrogate())
             return false;
-        auto it = font.advances.constFind(c);
-        if (it == font.advances.cend())
-            it = font.advances.insert(c, metrics.horizontalAdvance(c));
-        width += *it;
+        width += advance(font, c);
     }
     return width * 1.05 <= widthPx;
 }
@@ -61,23 +82,32 @@ TextMeasure::Fitted TextMeasure::fit(const ReportFontStyle &style, qreal widthMm
                                      const QString &text, bool ellipsis)
 {
     Fitted fitted;
+    fit(style, widthMm, text, ellipsis, fitted);
+    return fitted;
+}
+
+void TextMeasure::fit(const ReportFontStyle &style, qreal widthMm, const QString &text,
+                      bool ellipsis, Fitted &fitted)
+{
     fitted.text = text;
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return fitted;
+    fitted.lines.clear();
+    fitted.height = 0;
+    if (!m_canMeasure)
+        return;
     Font &font = fontOf(style);
-    const QFontMetricsF metrics(font.font, &m_reference);
+    const QFontMetricsF &metrics = font.metrics;
     const qreal widthPx = widthMm * ToPixels;
     const bool oneLine = !text.contains(QLatin1Char('\n'));
     if (oneLine && (surelyFits(font, widthPx, text) || metrics.horizontalAdvance(text) <= widthPx)) {
-        fitted.height = metrics.height() / ToPixels;
-        return fitted;
+        fitted.height = font.height / ToPixels;
+        return;
     }
     if (ellipsis) {
         QString single = text;
         single.replace(QLatin1Char('\n'), QLatin1Char(' '));
         fitted.text = metrics.elidedText(single, Qt::ElideRight, widthPx);
-        fitted.height = metrics.height() / ToPixels;
-        return fitted;
+        fitted.height = font.height / ToPixels;
+        return;
     }
     QString laidOut = text;
     laidOut.replace(QLatin1Char('\n'), QChar::LineSeparator);
@@ -103,5 +133,4 @@ TextMeasure::Fitted TextMeasure::fit(const ReportFontStyle &style, qreal widthMm
                     ToPixels;
     if (fitted.lines.size() <= 1)
         fitted.lines.clear();
-    return fitted;
 }
