@@ -133,6 +133,9 @@ void Db::configure()
         exec(QStringLiteral("PRAGMA foreign_keys = ON"));
         // FULL keeps every committed voucher through a power cut.
         exec(QStringLiteral("PRAGMA synchronous = FULL"));
+        // Reports read tens of megabytes of lines: mapped, they are read where they lie
+        // instead of copied page by page through the page cache into SQLite's own.
+        run(QStringLiteral("PRAGMA mmap_size = 268435456"));
         // WAL lets readers work while another workstation writes. Switching writes to the
         // file, so it is done only on a database that is empty or already ours: a file of
         // another program is left exactly as it was found.

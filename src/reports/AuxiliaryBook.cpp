@@ -6,6 +6,7 @@
 #include "schema/BalanceStore.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <unordered_map>
 
@@ -208,6 +209,13 @@ void readLines(Db &db, const AuxiliaryBookOptions &o, QDate from, QDate until, P
         params << o.account;
     }
 
+    // Companies, types, cost centres and users repeat from line to line: a month of lines
+    // keeps one copy of each instead of one per line.
+    QSet<QString> seen;
+    const auto shared = [&seen](const QVariant &value) {
+        const QString text = value.toString();
+        return *seen.insert(text);
+    };
     QSqlQuery q = db.run(sql, params);
     while (q.next()) {
         const QString account = q.value(5).toString();
@@ -215,18 +223,18 @@ void readLines(Db &db, const AuxiliaryBookOptions &o, QDate from, QDate until, P
         if (!wanted(o, account, party))
             continue;
         AuxiliaryLine line;
-        line.company = q.value(0).toString();
-        line.voucherType = q.value(1).toString();
+        line.company = shared(q.value(0));
+        line.voucherType = shared(q.value(1));
         line.voucherName = vouchers.value(line.voucherType);
         line.voucherNumber = q.value(2).toString();
         line.line = q.value(3).toInt();
         line.description = q.value(4).toString();
         line.date = q.value(6).toDate();
-        line.documentType = q.value(7).toString();
+        line.documentType = shared(q.value(7));
         line.documentName = documents.value(line.documentType);
         line.document = q.value(8).toString();
-        line.costCentre = q.value(10).toString();
-        line.user = q.value(11).toString();
+        line.costCentre = shared(q.value(10));
+        line.user = shared(q.value(11));
         line.debit = Money::fromSql(q.value(12));
         line.credit = Money::fromSql(q.value(13));
         pairs.at(account, party).lines.push_back(std::move(line));
