@@ -16,6 +16,7 @@
 #include "common/report/ReportOutput.h"
 #include "platform/Db.h"
 #include "platform/MigrationRunner.h"
+#include "platform/memory/LargePages.h"
 #include "platform/Transaction.h"
 #include "platform/report/PdfExport.h"
 #include "platform/report/ReportDocument.h"
@@ -274,6 +275,9 @@ void registerAll()
 
 int main(int argc, char **argv)
 {
+    // As the programs do (VALDORIA_BENCH_SMALL_PAGES=1 to see the difference).
+    if (!qEnvironmentVariableIsSet("VALDORIA_BENCH_SMALL_PAGES"))
+        UseLargeMemoryPages();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

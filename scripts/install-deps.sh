@@ -9,7 +9,7 @@ PACKAGES=(
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
     libgl-dev
     postgresql-15
-    libxlsxwriter-dev libzip-dev libfreexl-dev libsodium-dev
+    libxlsxwriter-dev libzip-dev libmimalloc-dev libfreexl-dev libsodium-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core adwaita-icon-theme
 )

@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "common/ui/ApplicationLook.h"
 #include "platform/Version.h"
+#include "platform/memory/LargePages.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -58,6 +59,7 @@ int run(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    UseLargeMemoryPages();
     if (!displayAvailable()) {
         std::fprintf(stderr,
                      "valdoria: no hay pantalla disponible (DISPLAY no está definido).\n"

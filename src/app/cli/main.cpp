@@ -3,6 +3,7 @@
 #include "app/cli/PasswordInput.h"
 #include "app/cli/ReportCommand.h"
 #include "platform/Version.h"
+#include "platform/memory/LargePages.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -12,6 +13,7 @@
 
 int main(int argc, char **argv)
 {
+    UseLargeMemoryPages();
     try {
         const auto app = ReportCommand::makeApplication(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Valdoria"));
