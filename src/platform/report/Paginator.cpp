@@ -423,7 +423,11 @@ private:
 
     void openPage(int row, int activeGroups)
     {
+        // A listing's pages hold about as many items as the one before: room for them at
+        // once, instead of a vector that doubles its way there.
+        const size_t before = m_result.pages.empty() ? 0 : m_result.pages.back().items.size();
         m_result.pages.emplace_back();
+        m_result.pages.back().items.reserve(before + before / 8);
         m_pageAcc.assign(m_slots.size(), 0);
         m_y = m_page.margins.top();
         for (const BoundBand *band : {&m_pageHeader, &m_columnHeader}) {
