@@ -109,7 +109,17 @@ void TextMeasure::fit(const ReportFontStyle &style, qreal widthMm, const QString
         fitted.height = font.height / ToPixels;
         return;
     }
-    QString laidOut = text;
+    // An indented text (an account's name under its parent) keeps its indent on every line
+    // it takes, so the lines after the first still read as part of the same level.
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text[blanks] == QLatin1Char(' '))
+        ++blanks;
+    if (blanks == text.size())
+        blanks = 0;
+    const QString indent = text.left(blanks);
+    const qreal lineWidth =
+        std::max(widthPx - (blanks ? metrics.horizontalAdvance(indent) : 0), widthPx / 2);
+    QString laidOut = text.mid(blanks);
     laidOut.replace(QLatin1Char('\n'), QChar::LineSeparator);
     QTextLayout layout(laidOut, font.font, &m_reference);
     QTextOption option;
@@ -117,14 +127,14 @@ void TextMeasure::fit(const ReportFontStyle &style, qreal widthMm, const QString
     layout.setTextOption(option);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(widthPx);
+        line.setLineWidth(lineWidth);
         QString piece = laidOut.mid(line.textStart(), line.textLength());
         piece.remove(QChar::LineSeparator);
         // The blank a line broke at stays with it, where it would only push a right-aligned
         // line off its edge.
         while (piece.endsWith(QLatin1Char(' ')))
             piece.chop(1);
-        fitted.lines << piece;
+        fitted.lines << indent + piece;
     }
     layout.endLayout();
     fitted.height = metrics.boundingRect(QRectF(0, 0, widthPx, 1e9), Qt::AlignLeft,

@@ -226,6 +226,22 @@ TEST(Paginator, AWordWiderThanItsFieldBreaksBetweenCharacters)
     expectWholeLinesWithin(item, document.layout().fonts[0], 12);
 }
 
+TEST(Paginator, AnIndentedTextKeepsItsIndentOnEveryLine)
+{
+    const QString name = "      GASTOS DE MANTENIMIENTO PREVENTIVO DE EQUIPOS DE OFICINA";
+    const ReportDocument document =
+        documentOf(layoutOf("<detail height='5'><field x='0' y='0' width='30' height='5' "
+                            "name='Nombre'/></detail>"),
+                   ReportData({"Nombre"}, {{name}}));
+    const DrawItem &item = document.page(0).items.at(0);
+    ASSERT_GT(item.lines.size(), 2);
+    for (const QString &line : item.lines) {
+        EXPECT_TRUE(line.startsWith("      ")) << line.toStdString();
+        EXPECT_NE(line.at(6), ' ') << line.toStdString();
+    }
+    expectWholeLinesWithin(item, document.layout().fonts[0], 30);
+}
+
 TEST(Paginator, ABoldTextIsMeasuredInBold)
 {
     // A text that fits its field in the regular letter and not in bold.
