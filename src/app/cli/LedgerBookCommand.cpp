@@ -1,77 +1,19 @@
 #include "app/cli/LedgerBookCommand.h"
 
 #include "app/cli/ReportCommand.h"
+#include "app/cli/ReportFile.h"
 #include "app/cli/StreamPrompter.h"
-#include "common/Money.h"
 #include "common/Session.h"
-#include "common/report/ReportOutput.h"
 #include "platform/Db.h"
 #include "platform/DbError.h"
-#include "platform/report/PdfExport.h"
-#include "platform/report/ReportDocument.h"
 #include "platform/report/ReportError.h"
 #include "reports/GeneralLedgerReport.h"
 #include "reports/JournalReport.h"
 #include "reports/TrialBalanceReport.h"
 
 #include <QCommandLineParser>
-#include <QSaveFile>
 
 namespace LedgerBookCommand {
-
-namespace {
-
-// Keeps what the runner would have previewed.
-class KeptReport : public ReportOutput
-{
-public:
-    std::shared_ptr<const ReportDocument> document;
-
-    bool printerAvailable() override { return false; }
-    void preview(std::shared_ptr<const ReportDocument> d, const QString &, int,
-                 const QString &) override
-    {
-        document = std::move(d);
-    }
-    void print(std::shared_ptr<const ReportDocument> d, const QString &) override
-    {
-        document = std::move(d);
-    }
-};
-
-QString csvField(const QString &text)
-{
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
-
-// `columns` of the rows, amounts in `amounts` written with their decimals.
-void writeCsv(const ReportData &data, const QString &path, const QStringList &columns,
-              const QStringList &amounts)
-{
-    QStringList lines{columns.join(QLatin1Char(';'))};
-    for (int r = 0; r < data.rowCount(); ++r) {
-        QStringList fields;
-        for (const QString &column : columns) {
-            const QVariant &value = data.row(r)[data.columnIndex(column)];
-            fields << (amounts.contains(column)
-                           ? Money::fromThousandths(value.toLongLong()).toPlainString()
-                           : csvField(value.toString()));
-        }
-        lines << fields.join(QLatin1Char(';'));
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(QStringLiteral("No se pudo escribir el archivo %1").arg(path));
-    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    if (!file.commit())
-        throw ReportError(QStringLiteral("No se pudo escribir el archivo %1").arg(path));
-}
-
-} // namespace
 
 bool handles(const QString &report)
 {
@@ -152,7 +94,7 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
         if (const int refused = ReportCommand::openReportSession(session, request.company,
                                                                  request.consolidated, err))
             return refused;
-        KeptReport kept;
+        ReportFile::KeptReport kept;
         ReportOutcome outcome;
         QStringList columns, amounts;
         if (request.report == JournalName) {
@@ -181,18 +123,8 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
                             QStringLiteral("valorcredito"),   QStringLiteral("NuevoSaldo"),
                             GeneralLedgerReport::DebitColumn, GeneralLedgerReport::CreditColumn};
         }
-        if (outcome == ReportOutcome::Empty)
-            return 4;
-        if (outcome != ReportOutcome::Previewed)
-            return 1;
-        if (!request.pdf.isEmpty()) {
-            PdfExport::write(*kept.document, request.pdf);
-            out << request.pdf << ": páginas: " << kept.document->pageCount() << "\n";
-        } else {
-            writeCsv(kept.document->data(), request.csv, columns + amounts, amounts);
-            out << request.csv << ": filas: " << kept.document->data().rowCount() << "\n";
-        }
-        return 0;
+        return ReportFile::finish(kept, outcome, request.pdf, request.csv,
+                                  {0, columns + amounts, amounts}, out);
     } catch (const DbError &e) {
         err << e.userText() << "\n";
         return 1;

@@ -3,15 +3,12 @@
 #include "app/cli/AuxiliaryBookCommand.h"
 #include "app/cli/ExportCommand.h"
 #include "app/cli/LedgerBookCommand.h"
-#include "common/Money.h"
-#include "common/Prompter.h"
+#include "app/cli/ReportFile.h"
+#include "app/cli/StreamPrompter.h"
 #include "common/Session.h"
-#include "common/report/ReportOutput.h"
 #include "platform/DataFolder.h"
 #include "platform/Db.h"
 #include "platform/DbError.h"
-#include "platform/report/PdfExport.h"
-#include "platform/report/ReportDocument.h"
 #include "platform/report/ReportError.h"
 #include "reports/StatementReports.h"
 #include "reports/TrialBalanceReport.h"
@@ -22,54 +19,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 namespace ReportCommand {
 
 namespace {
-
-// Messages meant for a window go to the error stream; questions take their default.
-class StreamPrompter : public Prompter
-{
-public:
-    explicit StreamPrompter(QTextStream &err)
-        : m_err(err)
-    {
-    }
-    void info(const QString &text, const QString &) override { m_err << text << "\n"; }
-    void warning(const QString &text, const QString &) override { m_err << text << "\n"; }
-    void error(const QString &text, const QString &) override { m_err << text << "\n"; }
-    bool question(const QString &text, const QString &, bool defaultYes) override
-    {
-        m_err << text << "\n";
-        return defaultYes;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &, bool) override
-    {
-        return std::nullopt;
-    }
-
-private:
-    QTextStream &m_err;
-};
-
-// Keeps what the runner would have previewed.
-class KeptReport : public ReportOutput
-{
-public:
-    std::shared_ptr<const ReportDocument> document;
-
-    bool printerAvailable() override { return false; }
-    void preview(std::shared_ptr<const ReportDocument> d, const QString &, int,
-                 const QString &) override
-    {
-        document = std::move(d);
-    }
-    void print(std::shared_ptr<const ReportDocument> d, const QString &) override
-    {
-        document = std::move(d);
-    }
-};
 
 // The session the window would run in for `company`: its heading lines and the system's
 // report directory, when it holds the layout.
@@ -107,42 +60,10 @@ bool fillSession(Session &session, const QString &company, QTextStream &err)
     return true;
 }
 
-QString csvField(const QString &text)
-{
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
-
 const QString TrialBalanceName = QStringLiteral("balance-prueba");
 const QString BalanceSheetName = QStringLiteral("balance-general");
 const QString ComparativeName = QStringLiteral("balance-comparativo");
 const QString IncomeStatementName = QStringLiteral("ganancias-perdidas");
-
-// The report row's columns (the rest only serve the layout) and which of them are amounts.
-void writeCsv(const ReportData &data, const QString &path, int columns, const QStringList &amounts)
-{
-    QStringList lines;
-    lines << data.columns().mid(0, columns).join(QLatin1Char(';'));
-    for (int r = 0; r < data.rowCount(); ++r) {
-        QStringList fields;
-        for (int c = 0; c < columns; ++c) {
-            const QVariant &value = data.row(r)[c];
-            fields << (amounts.contains(data.columns()[c])
-                           ? Money::fromThousandths(value.toLongLong()).toPlainString()
-                           : csvField(value.toString()));
-        }
-        lines << fields.join(QLatin1Char(';'));
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(QStringLiteral("No se pudo escribir el archivo %1").arg(path));
-    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    if (!file.commit())
-        throw ReportError(QStringLiteral("No se pudo escribir el archivo %1").arg(path));
-}
 
 } // namespace
 
@@ -275,7 +196,7 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
         if (const int refused =
                 openReportSession(session, request.company, request.consolidated, err))
             return refused;
-        KeptReport kept;
+        ReportFile::KeptReport kept;
         ReportOutcome outcome;
         int columns = 0;
         QStringList amounts;
@@ -314,22 +235,8 @@ int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)
                 amounts = IncomeStatementReport::amountColumns();
             }
         }
-        switch (outcome) {
-        case ReportOutcome::Previewed:
-            break;
-        case ReportOutcome::Empty:
-            return 4;
-        default:
-            return 1;
-        }
-        if (!request.pdf.isEmpty()) {
-            PdfExport::write(*kept.document, request.pdf);
-            out << request.pdf << ": páginas: " << kept.document->pageCount() << "\n";
-        } else {
-            writeCsv(kept.document->data(), request.csv, columns, amounts);
-            out << request.csv << ": filas: " << kept.document->data().rowCount() << "\n";
-        }
-        return 0;
+        return ReportFile::finish(kept, outcome, request.pdf, request.csv,
+                                  {columns, {}, amounts}, out);
     } catch (const DbError &e) {
         err << e.userText() << "\n";
         return 1;
