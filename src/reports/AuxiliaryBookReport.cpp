@@ -215,9 +215,9 @@ ReportData AuxiliaryBookReport::rows(const Session &session, const AuxiliaryBook
             Money balance = party.opening;
             for (const AuxiliaryLine &line : party.lines) {
                 balance += line.debit - line.credit;
-                QVariantList row = heading;
+                QVariantList row;
                 row.reserve(columns.size());
-                row << line.voucherType << line.voucherName << line.voucherNumber << line.line
+                row << heading << line.voucherType << line.voucherName << line.voucherNumber << line.line
                     << line.description << accountCode << accountName << line.date
                     << shown(line.documentType)
                     << (line.documentType == QLatin1String("*") ? QString() : line.documentName)
