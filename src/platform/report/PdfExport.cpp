@@ -1,54 +1,111 @@
 #include "platform/report/PdfExport.h"
 
-#include "platform/report/PageRenderer.h"
+#include "platform/report/PdfFile.h"
+#include "platform/report/PdfPageContent.h"
+#include "platform/report/PdfPageWriter.h"
 #include "platform/report/ReportDocument.h"
 #include "platform/report/ReportError.h"
 
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
+#include <QImage>
 #include <QSaveFile>
 
 namespace {
 
-QPageSize pageSizeOf(ReportPaper paper)
+// An image as an XObject: its colours, and its transparency as a soft mask when it has any.
+int writeImage(PdfFile &file, const QImage &image)
 {
-    switch (paper) {
-    case ReportPaper::Letter:
-        return QPageSize(QPageSize::Letter);
-    case ReportPaper::Legal:
-        return QPageSize(QPageSize::Legal);
-    case ReportPaper::A4:
-        return QPageSize(QPageSize::A4);
+    const bool alpha = image.hasAlphaChannel();
+    const QImage pixels =
+        image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const int width = pixels.width();
+    const int height = pixels.height();
+    QByteArray colours;
+    QByteArray opacity;
+    colours.reserve(qsizetype(width) * height * 3);
+    for (int row = 0; row < height; ++row) {
+        const char *line = reinterpret_cast<const char *>(pixels.constScanLine(row));
+        if (!alpha) {
+            colours.append(line, qsizetype(width) * 3);
+            continue;
+        }
+        for (int col = 0; col < width; ++col) {
+            colours.append(line + 4 * col, 3);
+            opacity.append(line[4 * col + 3]);
+        }
     }
-    return QPageSize(QPageSize::Letter);
+    const QByteArray size = "/Type/XObject/Subtype/Image/Width " + QByteArray::number(width) +
+                            "/Height " + QByteArray::number(height) + "/BitsPerComponent 8";
+    QByteArray dictionary = size + "/ColorSpace/DeviceRGB";
+    if (alpha) {
+        const int mask = file.reserve();
+        file.writeStream(mask, size + "/ColorSpace/DeviceGray", opacity.constData(), opacity.size(),
+                         true);
+        dictionary += "/SMask " + QByteArray::number(mask) + " 0 R";
+    }
+    const int object = file.reserve();
+    file.writeStream(object, dictionary, colours.constData(), colours.size(), true);
+    return object;
 }
 
 } // namespace
 
 void PdfExport::write(const ReportDocument &document, QIODevice &device)
 {
-    const ReportPageSetup &setup = document.pageSetup();
-    QPdfWriter writer(&device);
-    writer.setCreator(QStringLiteral("Valdoria"));
-    writer.setTitle(document.title());
-    writer.setResolution(600);
-    writer.setPageSize(pageSizeOf(setup.paper));
-    writer.setPageOrientation(setup.orientation == ReportOrientation::Landscape
-                                  ? QPageLayout::Landscape
-                                  : QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    PdfPageWriter pages(document);
+    PdfFile file(device);
+    const int catalog = file.reserve();
+    const int tree = file.reserve();
+    const int info = file.reserve();
+    const int resources = file.reserve();
+    const QByteArray mediaBox = "/MediaBox[0 0 " + QByteArray::number(pages.pageWidth(), 'f', 2) +
+                                ' ' + QByteArray::number(pages.pageHeight(), 'f', 2) + ']';
 
-    const PageRenderer renderer(document);
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw ReportError(QStringLiteral("No se pudo generar el PDF del reporte."));
+    // Each page goes out as soon as it is drawn; only the list of their objects is kept.
+    QByteArray kids;
+    PdfPageContent content;
     for (int i = 0; i < document.pageCount(); ++i) {
-        if (i > 0)
-            writer.newPage();
-        renderer.paint(painter, i);
+        content.clear();
+        pages.write(document.page(i), content);
+        const int stream = file.reserve();
+        file.writeStream(stream, {}, content.data(), content.size(), true);
+        const int page = file.reserve();
+        file.beginObject(page);
+        file << "<</Type/Page/Parent " << tree << " 0 R" << mediaBox << "/Resources " << resources
+             << " 0 R/Contents " << stream << " 0 R>>";
+        file.endObject();
+        kids += QByteArray::number(page) + " 0 R ";
     }
-    painter.end();
+
+    QByteArray fonts;
+    for (size_t f = 0; f < pages.fonts().size(); ++f) {
+        const int font = pages.fonts()[f]->write(file);
+        fonts += "/F" + QByteArray::number(qsizetype(f)) + ' ' + QByteArray::number(font) + " 0 R";
+    }
+    QByteArray images;
+    for (size_t i = 0; i < pages.imagesUsed().size(); ++i) {
+        if (pages.imagesUsed()[i])
+            images += "/Im" + QByteArray::number(qsizetype(i)) + ' ' +
+                      QByteArray::number(writeImage(file, document.images()[i])) + " 0 R";
+    }
+    file.beginObject(resources);
+    file << "<</ProcSet[/PDF/Text/ImageC]/Font<<" << fonts << ">>";
+    if (!images.isEmpty())
+        file << "/XObject<<" << images << ">>";
+    file << ">>";
+    file.endObject();
+
+    file.beginObject(tree);
+    file << "<</Type/Pages/Kids[" << kids << "]/Count " << document.pageCount() << ">>";
+    file.endObject();
+    file.beginObject(catalog);
+    file << "<</Type/Catalog/Pages " << tree << " 0 R>>";
+    file.endObject();
+    file.beginObject(info);
+    file << "<</Creator" << PdfFile::textString(QStringLiteral("Valdoria")) << "/Producer"
+         << PdfFile::textString(QStringLiteral("Valdoria")) << "/Title"
+         << PdfFile::textString(document.title()) << ">>";
+    file.endObject();
+    file.finish(catalog, info);
 }
 
 void PdfExport::write(const ReportDocument &document, const QString &path)
