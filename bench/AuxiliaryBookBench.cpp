@@ -219,6 +219,9 @@ void run(benchmark::State &state, Engine engine, Phase phase)
     size_t lines = 0;
     int pages = 0;
     std::shared_ptr<const ReportDocument> laidOut;
+    // VALDORIA_BENCH_PDF keeps the export alone's file where it can be looked at.
+    const QString pdfPath =
+        qEnvironmentVariable("VALDORIA_BENCH_PDF", dir.filePath(QStringLiteral("auxiliar.pdf")));
     for (auto _ : state) {
         switch (phase) {
         case Phase::Engine:
@@ -244,7 +247,7 @@ void run(benchmark::State &state, Engine engine, Phase phase)
             lines = size_t(output.document->data().rowCount());
             laidOut = output.document; // its pages are freed outside the timing
             state.ResumeTiming();
-            PdfExport::write(*laidOut, dir.filePath(QStringLiteral("auxiliar.pdf")));
+            PdfExport::write(*laidOut, pdfPath);
             break;
         }
         case Phase::Whole: {
