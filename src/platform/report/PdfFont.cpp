@@ -2,6 +2,8 @@
 
 #include "platform/report/PdfFile.h"
 
+#include <QtEndian>
+
 namespace {
 
 // The subset's name prefix: six capitals that say the file holds part of the font.
@@ -30,7 +32,50 @@ PdfFont::PdfFont(const QRawFont &font)
     , m_direct(Direct, Unknown)
     , m_used(size_t(std::max(m_program.glyphCount(), 1)), false)
     , m_meaning(m_used.size(), 0)
+    , m_widths(m_used.size(), 0)
+    , m_kernsOnItsRight(m_used.size(), false)
 {
+    if (!isValid())
+        return;
+    const qreal scale = 1000.0 / m_program.unitsPerEm();
+    for (size_t g = 0; g < m_widths.size(); ++g)
+        m_widths[g] = qRound(m_program.advances()[g] * scale);
+    readKerning();
+}
+
+void PdfFont::readKerning()
+{
+    // The classic 'kern' table, format 0: sorted pairs of glyphs and their adjustment.
+    const QByteArray kern = m_font.fontTable("kern");
+    const auto u16 = [&](qsizetype at) {
+        return at + 2 <= kern.size() ? qFromBigEndian<quint16>(kern.constData() + at) : 0;
+    };
+    if (kern.size() < 4 || u16(0) != 0)
+        return;
+    const qreal scale = 1000.0 / m_program.unitsPerEm();
+    const int glyphs = int(m_used.size());
+    qsizetype at = 4;
+    for (int table = u16(2); table > 0 && at + 6 <= kern.size(); --table) {
+        const int length = u16(at + 2);
+        const int coverage = u16(at + 4);
+        // Horizontal, format 0, neither minimum values nor cross-stream.
+        if ((coverage & 0xFF07) == 0x0001) {
+            const int pairs = u16(at + 6);
+            for (int p = 0; p < pairs; ++p) {
+                const qsizetype pair = at + 14 + 6 * qsizetype(p);
+                const int left = u16(pair);
+                const int right = u16(pair + 2);
+                const int value = qRound(qint16(u16(pair + 4)) * scale);
+                if (left >= glyphs || right >= glyphs || value == 0)
+                    continue;
+                m_kernsOnItsRight[size_t(left)] = true;
+                m_kerning.insert(quint32(left) << 16 | quint32(right), value);
+            }
+        }
+        if (length < 6)
+            break;
+        at += length;
+    }
 }
 
 QString PdfFont::faceOf(const QRawFont &font)
@@ -80,7 +125,6 @@ QByteArray PdfFont::widths() const
 {
     // Runs of consecutive glyph ids share one bracket: "first [w w w]".
     QByteArray w("[");
-    const qreal scale = 1000.0 / m_program.unitsPerEm();
     int previous = -2;
     for (int g = 0; g < int(m_used.size()); ++g) {
         if (!m_used[size_t(g)])
@@ -92,7 +136,7 @@ QByteArray PdfFont::widths() const
         } else {
             w += ' ';
         }
-        w += QByteArray::number(qRound(m_program.advances()[size_t(g)] * scale));
+        w += QByteArray::number(m_widths[size_t(g)]);
         previous = g;
     }
     if (previous >= 0)

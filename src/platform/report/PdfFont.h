@@ -33,9 +33,16 @@ public:
         return lookUp(c);
     }
     quint16 glyphOfPair(char16_t high, char16_t low);
-    // Advance of `glyph` in font units.
-    int advance(quint16 glyph) const { return m_program.advances()[glyph]; }
-    int unitsPerEm() const { return m_program.unitsPerEm(); }
+    // Advance of `glyph` in thousandths of the font size, as the PDF's widths give it.
+    int advance(quint16 glyph) const { return m_widths[glyph]; }
+    // How much closer (negative) or further `right` stands after `left`, in thousandths: the
+    // font's kerning, which the layout measured texts with.
+    int kerning(quint16 left, quint16 right) const
+    {
+        if (!m_kernsOnItsRight[left])
+            return 0;
+        return m_kerning.value(quint32(left) << 16 | right, 0);
+    }
 
     // Writes the font's objects and returns the number of the one pages refer to.
     int write(PdfFile &file) const;
@@ -45,6 +52,7 @@ private:
     static constexpr quint32 Unknown = 0xFFFFFFFF;
 
     quint16 lookUp(char32_t c);
+    void readKerning();
     QByteArray widths() const;
     QByteArray toUnicode() const;
 
@@ -54,4 +62,7 @@ private:
     QHash<char32_t, quint16> m_elsewhere; // glyph of the other characters met
     std::vector<bool> m_used;             // by glyph id
     std::vector<char32_t> m_meaning;      // by glyph id: the first character it was used for
+    std::vector<int> m_widths;            // by glyph id
+    std::vector<bool> m_kernsOnItsRight;  // by glyph id: whether a kerned pair starts with it
+    QHash<quint32, int> m_kerning;        // by pair of glyph ids, the left one in the high half
 };

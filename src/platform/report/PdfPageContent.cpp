@@ -48,3 +48,20 @@ PdfPageContent &PdfPageContent::glyphs(const quint16 *ids, qsizetype count)
     *at = '>';
     return *this;
 }
+
+PdfPageContent &PdfPageContent::kernedGlyphs(const quint16 *ids, const int *kerns, qsizetype count)
+{
+    m_bytes += '[';
+    qsizetype from = 0;
+    for (qsizetype i = 1; i <= count; ++i) {
+        if (i < count && kerns[i] == 0)
+            continue;
+        glyphs(ids + from, i - from);
+        // TJ moves the next glyph back by its numbers: a negative kerning is a positive one.
+        if (i < count)
+            integer(-kerns[i]);
+        from = i;
+    }
+    m_bytes += ']';
+    return *this;
+}

@@ -30,6 +30,9 @@ public:
     PdfPageContent &number(qint64 hundredths);
     // Glyph ids as a hex string: <0024004F>.
     PdfPageContent &glyphs(const quint16 *ids, qsizetype count);
+    // The same with kerning, as an array for TJ: `kerns[i]` thousandths of the size closer
+    // (negative) or further between glyph i - 1 and glyph i.
+    PdfPageContent &kernedGlyphs(const quint16 *ids, const int *kerns, qsizetype count);
 
 private:
     std::string m_bytes;

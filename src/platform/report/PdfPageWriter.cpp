@@ -99,12 +99,14 @@ void PdfPageWriter::text(const DrawItem &item, PdfPageContent &content)
         top += item.rect.height() - height;
     else if (item.alignment & Qt::AlignVCenter)
         top += (item.rect.height() - height) / 2;
-    const qreal widthScale = style.points / font.unitsPerEm() * 100; // units to hundredths
+    const qreal widthScale = style.points / 10; // thousandths of the size to hundredths
 
     for (qsizetype n = 0; n < count; ++n) {
         const QString &line = item.lines.isEmpty() ? item.text : item.lines[n];
         m_glyphs.clear();
+        m_kerns.clear();
         qint64 advance = 0;
+        bool kerned = false;
         const char16_t *c = reinterpret_cast<const char16_t *>(line.utf16());
         const char16_t *end = c + line.size();
         for (; c < end; ++c) {
@@ -115,8 +117,11 @@ void PdfPageWriter::text(const DrawItem &item, PdfPageContent &content)
             } else {
                 glyph = font.glyphOf(*c);
             }
+            const int kern = m_glyphs.empty() ? 0 : font.kerning(m_glyphs.back(), glyph);
+            kerned = kerned || kern != 0;
             m_glyphs.push_back(glyph);
-            advance += font.advance(glyph);
+            m_kerns.push_back(kern);
+            advance += font.advance(glyph) + kern;
         }
         if (m_glyphs.empty())
             continue;
@@ -145,7 +150,11 @@ void PdfPageWriter::text(const DrawItem &item, PdfPageContent &content)
             m_font = item.font;
         }
         content.number(left - m_textX).number(baseline - m_textY) << "Td ";
-        content.glyphs(m_glyphs.data(), qsizetype(m_glyphs.size())) << "Tj\n";
+        if (kerned)
+            content.kernedGlyphs(m_glyphs.data(), m_kerns.data(), qsizetype(m_glyphs.size()))
+                << "TJ\n";
+        else
+            content.glyphs(m_glyphs.data(), qsizetype(m_glyphs.size())) << "Tj\n";
         m_textX = left;
         m_textY = baseline;
     }

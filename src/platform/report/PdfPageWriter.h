@@ -63,6 +63,7 @@ private:
     qint64 m_width = 0; // hundredths of a point
     qint64 m_height = 0;
     std::vector<quint16> m_glyphs; // the line being written
+    std::vector<int> m_kerns;      // before each of its glyphs, in thousandths of the size
 
     // What the page has set so far.
     bool m_inText = false;
