@@ -1,5 +1,6 @@
 #include "platform/report/PdfExport.h"
 
+#include "platform/report/PageRenderer.h"
 #include "platform/report/PdfFile.h"
 #include "platform/report/PdfPageContent.h"
 #include "platform/report/PdfPageWriter.h"
@@ -7,9 +8,51 @@
 #include "platform/report/ReportError.h"
 
 #include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QSaveFile>
 
 namespace {
+
+QPageSize pageSizeOf(ReportPaper paper)
+{
+    switch (paper) {
+    case ReportPaper::Letter:
+        return QPageSize(QPageSize::Letter);
+    case ReportPaper::Legal:
+        return QPageSize(QPageSize::Legal);
+    case ReportPaper::A4:
+        return QPageSize(QPageSize::A4);
+    }
+    return QPageSize(QPageSize::Letter);
+}
+
+// Through QPainter, many times slower: for a layout with a font that is not TrueType.
+void paintWithQt(const ReportDocument &document, QIODevice &device)
+{
+    const ReportPageSetup &setup = document.pageSetup();
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("Valdoria"));
+    writer.setTitle(document.title());
+    writer.setResolution(600);
+    writer.setPageSize(pageSizeOf(setup.paper));
+    writer.setPageOrientation(setup.orientation == ReportOrientation::Landscape
+                                  ? QPageLayout::Landscape
+                                  : QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+
+    const PageRenderer renderer(document);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw ReportError(QStringLiteral("No se pudo generar el PDF del reporte."));
+    for (int i = 0; i < document.pageCount(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        renderer.paint(painter, i);
+    }
+    painter.end();
+}
 
 // An image as an XObject: its colours, and its transparency as a soft mask when it has any.
 int writeImage(PdfFile &file, const QImage &image)
@@ -52,6 +95,10 @@ int writeImage(PdfFile &file, const QImage &image)
 void PdfExport::write(const ReportDocument &document, QIODevice &device)
 {
     PdfPageWriter pages(document);
+    if (!pages.fontsEmbeddable()) {
+        paintWithQt(document, device);
+        return;
+    }
     PdfFile file(device);
     const int catalog = file.reserve();
     const int tree = file.reserve();
@@ -63,9 +110,12 @@ void PdfExport::write(const ReportDocument &document, QIODevice &device)
     // Each page goes out as soon as it is drawn; only the list of their objects is kept.
     QByteArray kids;
     PdfPageContent content;
-    for (int i = 0; i < document.pageCount(); ++i) {
+    // A report without pages still makes a file a viewer opens: one blank sheet.
+    const ReportPage blank;
+    const int pageCount = std::max(document.pageCount(), 1);
+    for (int i = 0; i < pageCount; ++i) {
         content.clear();
-        pages.write(document.page(i), content);
+        pages.write(document.pageCount() > 0 ? document.page(i) : blank, content);
         const int stream = file.reserve();
         file.writeStream(stream, {}, content.data(), content.size(), true);
         const int page = file.reserve();
@@ -95,7 +145,7 @@ void PdfExport::write(const ReportDocument &document, QIODevice &device)
     file.endObject();
 
     file.beginObject(tree);
-    file << "<</Type/Pages/Kids[" << kids << "]/Count " << document.pageCount() << ">>";
+    file << "<</Type/Pages/Kids[" << kids << "]/Count " << pageCount << ">>";
     file.endObject();
     file.beginObject(catalog);
     file << "<</Type/Catalog/Pages " << tree << " 0 R>>";

@@ -105,6 +105,9 @@ quint16 PdfFont::lookUp(char32_t c)
     } else {
         units[0] = QChar(char16_t(c));
     }
+    // Control characters (a tab) are painted as blanks, not as the font's missing glyph.
+    if (c < 0x20)
+        units[0] = QLatin1Char(' ');
     quint32 glyphs[2] = {0, 0};
     int count = 2;
     if (!m_font.glyphIndexesForChars(units, length, glyphs, &count) || count < 1)

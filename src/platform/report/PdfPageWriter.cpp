@@ -24,9 +24,9 @@ PdfPageWriter::PdfPageWriter(const ReportDocument &document)
     m_height = qRound64(paper.height() * PointsPerMm * 100);
     m_glyphs.reserve(256);
 
-    const QString failed = QStringLiteral("No se pudo generar el PDF del reporte.");
+    // Fonts come from the application's font database; without one there is no text to set.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        throw ReportError(failed);
+        throw ReportError(QStringLiteral("No se pudo generar el PDF del reporte."));
     // Lines are placed by the metrics the layout measured their heights with.
     QImage reference(1, 1, QImage::Format_ARGB32);
     const int dotsPerMeter = qRound(TextMeasure::ReferenceDpi / MmPerInch * 1000);
@@ -42,8 +42,9 @@ PdfPageWriter::PdfPageWriter(const ReportDocument &document)
         style.face = int(std::find(faces.begin(), faces.end(), face) - faces.begin());
         if (style.face == int(faces.size())) {
             auto pdfFont = std::make_unique<PdfFont>(raw);
-            if (!raw.isValid() || !pdfFont->isValid())
-                throw ReportError(failed);
+            m_embeddable = m_embeddable && raw.isValid() && pdfFont->isValid();
+            if (!m_embeddable)
+                return;
             faces.push_back(face);
             m_faces.push_back(std::move(pdfFont));
         }
@@ -61,6 +62,7 @@ PdfPageWriter::~PdfPageWriter() = default;
 
 void PdfPageWriter::write(const ReportPage &page, PdfPageContent &content)
 {
+    Q_ASSERT(m_embeddable);
     // Every page starts from the default graphics state: black, lines 1 point wide.
     m_inText = false;
     m_font = -1;
@@ -219,7 +221,7 @@ void PdfPageWriter::image(const DrawItem &item, PdfPageContent &content)
     if (item.image < 0 || size_t(item.image) >= m_document.images().size())
         return;
     const QImage &picture = m_document.images()[size_t(item.image)];
-    if (picture.isNull())
+    if (picture.isNull() || item.rect.isEmpty())
         return;
     endText(content);
     m_imagesUsed[size_t(item.image)] = true;

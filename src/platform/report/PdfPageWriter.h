@@ -18,9 +18,13 @@ struct ReportPage;
 class PdfPageWriter
 {
 public:
-    // Throws ReportError when a font of the layout cannot be embedded.
+    // Throws ReportError when the process has no fonts (no GUI application).
     explicit PdfPageWriter(const ReportDocument &document);
     ~PdfPageWriter();
+
+    // Whether every font of the layout is a TrueType font this writer can embed; the pages
+    // can be written only then.
+    bool fontsEmbeddable() const { return m_embeddable; }
 
     // The page's sheet in points.
     qreal pageWidth() const { return m_width / 100.0; }
@@ -57,6 +61,7 @@ private:
     static constexpr qreal PointsPerMm = 72 / 25.4;
 
     const ReportDocument &m_document;
+    bool m_embeddable = true;
     std::vector<std::unique_ptr<PdfFont>> m_faces;
     std::vector<Style> m_styles; // by index into the layout's fonts
     std::vector<bool> m_imagesUsed;
