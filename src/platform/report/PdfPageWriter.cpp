@@ -68,7 +68,13 @@ void PdfPageWriter::write(const ReportPage &page, PdfPageContent &content)
     m_font = -1;
     m_lineWidth = 100;
     m_fillIsBlack = true;
-    for (const DrawItem &item : page.items) {
+    const size_t count = page.items.size();
+    for (size_t i = 0; i < count; ++i) {
+        const DrawItem &item = page.items[i];
+        // The texts' characters lie all over the heap and reading them is most of the time
+        // spent here: ask for those of a later item while this one is written.
+        if (i + 4 < count)
+            __builtin_prefetch(page.items[i + 4].text.constData());
         switch (item.kind) {
         case DrawItem::Kind::Text:
             text(item, content);
