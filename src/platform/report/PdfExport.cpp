@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <future>
 
 namespace {
 
@@ -107,24 +108,60 @@ void PdfExport::write(const ReportDocument &document, QIODevice &device)
     const QByteArray mediaBox = "/MediaBox[0 0 " + QByteArray::number(pages.pageWidth(), 'f', 2) +
                                 ' ' + QByteArray::number(pages.pageHeight(), 'f', 2) + ']';
 
-    // Each page goes out as soon as it is drawn; only the list of their objects is kept.
+    // The pages go out a batch at a time: while one batch is compressed on another thread
+    // this one draws the next, so that a book takes the longer of the two rather than their
+    // sum. Only the list of the pages' objects is kept to the end.
     QByteArray kids;
-    PdfPageContent content;
-    // A report without pages still makes a file a viewer opens: one blank sheet.
-    const ReportPage blank;
-    const int pageCount = std::max(document.pageCount(), 1);
-    for (int i = 0; i < pageCount; ++i) {
-        content.clear();
-        pages.write(document.pageCount() > 0 ? document.page(i) : blank, content);
+    const auto writePage = [&](const QByteArray &packed) {
         const int stream = file.reserve();
-        file.writeStream(stream, {}, content.data(), content.size(), true);
+        file.writeDeflated(stream, {}, packed);
         const int page = file.reserve();
         file.beginObject(page);
         file << "<</Type/Page/Parent " << tree << " 0 R" << mediaBox << "/Resources " << resources
              << " 0 R/Contents " << stream << " 0 R>>";
         file.endObject();
         kids += QByteArray::number(page) + " 0 R ";
+    };
+    constexpr int Batch = 32;
+    struct Drawn
+    {
+        std::vector<PdfPageContent> contents{Batch};
+        std::vector<QByteArray> packed{Batch};
+        int count = 0;
+    };
+    Drawn batches[2];
+    std::future<void> compressing;
+    int compressed = -1; // which batch is being compressed
+    const auto writeCompressed = [&] {
+        if (compressed < 0)
+            return;
+        compressing.get();
+        const Drawn &done = batches[compressed];
+        for (int i = 0; i < done.count; ++i)
+            writePage(done.packed[size_t(i)]);
+        compressed = -1;
+    };
+    // A report without pages still makes a file a viewer opens: one blank sheet.
+    const ReportPage blank;
+    const int pageCount = std::max(document.pageCount(), 1);
+    for (int first = 0, which = 0; first < pageCount; first += Batch, which = 1 - which) {
+        Drawn &drawing = batches[which];
+        drawing.count = std::min(Batch, pageCount - first);
+        for (int i = 0; i < drawing.count; ++i) {
+            PdfPageContent &content = drawing.contents[size_t(i)];
+            content.clear();
+            pages.write(document.pageCount() > 0 ? document.page(first + i) : blank, content);
+        }
+        writeCompressed();
+        compressing = std::async(std::launch::async, [&drawing] {
+            for (int i = 0; i < drawing.count; ++i) {
+                const PdfPageContent &content = drawing.contents[size_t(i)];
+                drawing.packed[size_t(i)] = PdfFile::deflated(content.data(), content.size());
+            }
+        });
+        compressed = which;
     }
+    writeCompressed();
 
     QByteArray fonts;
     for (size_t f = 0; f < pages.fonts().size(); ++f) {

@@ -45,19 +45,29 @@ void PdfFile::endObject()
 void PdfFile::writeStream(int number, const QByteArray &dictionary, const char *data,
                           qsizetype size, bool compress)
 {
-    beginObject(number);
     if (compress) {
-        // qCompress puts the length before a plain zlib stream, which is what FlateDecode
-        // reads.
-        const QByteArray packed =
-            qCompress(reinterpret_cast<const uchar *>(data), size, FlateLevel);
-        *this << "<<" << dictionary << "/Filter/FlateDecode/Length " << int(packed.size() - 4)
-              << ">>\nstream\n";
-        append(packed.constData() + 4, packed.size() - 4);
-    } else {
-        *this << "<<" << dictionary << "/Length " << int(size) << ">>\nstream\n";
-        append(data, size);
+        writeDeflated(number, dictionary, deflated(data, size));
+        return;
     }
+    beginObject(number);
+    *this << "<<" << dictionary << "/Length " << int(size) << ">>\nstream\n";
+    append(data, size);
+    *this << "\nendstream";
+    endObject();
+}
+
+QByteArray PdfFile::deflated(const char *data, qsizetype size)
+{
+    return qCompress(reinterpret_cast<const uchar *>(data), size, FlateLevel);
+}
+
+void PdfFile::writeDeflated(int number, const QByteArray &dictionary, const QByteArray &packed)
+{
+    // qCompress puts the length before a plain zlib stream, which is what FlateDecode reads.
+    beginObject(number);
+    *this << "<<" << dictionary << "/Filter/FlateDecode/Length " << int(packed.size() - 4)
+          << ">>\nstream\n";
+    append(packed.constData() + 4, packed.size() - 4);
     *this << "\nendstream";
     endObject();
 }

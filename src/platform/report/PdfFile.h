@@ -22,6 +22,9 @@ public:
     // without the brackets. With `compress`, the data goes out FlateDecoded.
     void writeStream(int number, const QByteArray &dictionary, const char *data, qsizetype size,
                      bool compress);
+    // The same with data compressed beforehand by deflated(), on any thread.
+    void writeDeflated(int number, const QByteArray &dictionary, const QByteArray &packed);
+    static QByteArray deflated(const char *data, qsizetype size);
 
     PdfFile &operator<<(const char *text);
     PdfFile &operator<<(const QByteArray &bytes);
