@@ -159,6 +159,12 @@ QByteArray TrueTypeSubset::subset(std::vector<bool> used) const
         if (!table.isEmpty())
             tables[tag] = table;
     }
+    // 'post' without its glyph names (version 3): only what some readers insist on finding.
+    QByteArray post = m_font.fontTable("post").left(32);
+    if (post.size() == 32) {
+        qToBigEndian<quint32>(0x00030000, post.data());
+        tables["post"] = post;
+    }
 
     const int count = int(tables.size());
     int power = 1;
