@@ -201,7 +201,15 @@ void PdfExport::write(const ReportDocument &document, const QString &path)
     if (!file.open(QIODevice::WriteOnly))
         throw ReportError(QStringLiteral("No se pudo escribir el archivo \"%1\": %2.")
                               .arg(path, file.errorString()));
-    write(document, file);
+    try {
+        write(document, file);
+    } catch (const ReportError &) {
+        // A disk that fills up is the file's fault, and said as such.
+        if (file.error() != QFileDevice::NoError)
+            throw ReportError(QStringLiteral("No se pudo escribir el archivo \"%1\": %2.")
+                                  .arg(path, file.errorString()));
+        throw;
+    }
     if (!file.commit())
         throw ReportError(QStringLiteral("No se pudo escribir el archivo \"%1\": %2.")
                               .arg(path, file.errorString()));

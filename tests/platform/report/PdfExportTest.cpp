@@ -1,7 +1,9 @@
 #include "platform/report/PdfExport.h"
 #include "ReportFixtures.h"
 #include "platform/report/PageRenderer.h"
+#include "platform/report/ReportError.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -332,6 +334,20 @@ TEST_F(PdfExportTest, BoxesAndImagesAreDrawn)
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count("/Subtype/Image"), 2); // the colours and their mask
+}
+
+// A device that takes no bytes stops the export with the engine's message; nothing is
+// half-written behind the user's back.
+TEST(PdfExportFailure, ADeviceThatRefusesTheBytesIsReported)
+{
+    QBuffer device;
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    try {
+        PdfExport::write(book(), device);
+        FAIL() << "wrote into a device that refuses writing";
+    } catch (const ReportError &e) {
+        EXPECT_EQ(e.message(), "No se pudo generar el PDF del reporte.");
+    }
 }
 
 } // namespace
