@@ -185,8 +185,12 @@ TEST_F(PdfExportTest, PaintsEveryTextWhereThePreviewDoes)
             // Kerned pairs: each of them brings the text's left end a little to the right.
             "<text x='100' y='30' width='80' height='12' align='right' font='grande'>"
             "AVANCE TOTAL: WAVY</text>"
+            // Blanks after a text, as a padded column brings them.
+            "<field x='0' y='45' width='60' height='6' name='Relleno' align='right'/>"
+            "<field x='100' y='45' width='60' height='6' name='Relleno' align='center'/>"
             "</pageHeader>"),
-        ReportData({"Texto"}, {{"MANTENIMIENTO PREVENTIVO DE EQUIPO DE OFICINA"}}));
+        ReportData({"Texto", "Relleno"},
+                   {{"MANTENIMIENTO PREVENTIVO DE EQUIPO DE OFICINA", "  Caja chica   "}}));
     const QString pdf = exported(document, "textos_alineados");
     // At a resolution fine enough that the preview's glyphs, whose advances are rounded to
     // whole pixels, stand within a few tenths of a millimetre of where the layout measured
@@ -231,7 +235,7 @@ TEST_F(PdfExportTest, PaintsEveryTextWhereThePreviewDoes)
         EXPECT_NEAR(actual.bottom(), expected.bottom(), tolerance) << what;
         ++texts;
     }
-    EXPECT_EQ(texts, 6);
+    EXPECT_EQ(texts, 8);
 }
 
 TEST_F(PdfExportTest, TextComesBackAsItWasWritten)
