@@ -20,8 +20,8 @@ PdfPageWriter::PdfPageWriter(const ReportDocument &document)
     , m_imagesUsed(document.images().size(), false)
 {
     const QSizeF paper = document.pageSetup().paperSize();
-    m_width = qRound64(paper.width() * PointsPerMm * 100);
-    m_height = qRound64(paper.height() * PointsPerMm * 100);
+    m_width = length(paper.width());
+    m_height = length(paper.height());
     m_glyphs.reserve(256);
 
     // Fonts come from the application's font database; without one there is no text to set.
@@ -138,7 +138,7 @@ void PdfPageWriter::text(const DrawItem &item, PdfPageContent &content)
         if (item.alignment & Qt::AlignRight)
             left = x(item.rect.right()) - width;
         else if (item.alignment & Qt::AlignHCenter)
-            left += (x(item.rect.width()) - width) / 2;
+            left += (length(item.rect.width()) - width) / 2;
         const qint64 baseline = y(top + n * (style.lineHeight + style.leading) + style.ascent);
 
         if (!m_inText) {
@@ -178,7 +178,7 @@ void PdfPageWriter::endText(PdfPageContent &content)
 
 void PdfPageWriter::setLineWidth(qreal mm, PdfPageContent &content)
 {
-    const qint64 width = x(mm);
+    const qint64 width = length(mm);
     if (width != m_lineWidth) {
         content.number(width) << "w\n";
         m_lineWidth = width;
@@ -218,7 +218,7 @@ void PdfPageWriter::box(const DrawItem &item, PdfPageContent &content)
     if (filled)
         setFill(item.fill, content);
     content.number(x(item.rect.left())).number(y(item.rect.bottom()));
-    content.number(x(item.rect.width())).number(x(item.rect.height()));
+    content.number(length(item.rect.width())).number(length(item.rect.height()));
     content << (outline && filled ? "re B\n" : outline ? "re S\n" : "re f\n");
 }
 
@@ -237,7 +237,7 @@ void PdfPageWriter::image(const DrawItem &item, PdfPageContent &content)
     const qreal left = item.rect.left() + (item.rect.width() - size.width()) / 2;
     const qreal bottom = item.rect.top() + (item.rect.height() + size.height()) / 2;
     content << "q ";
-    content.number(x(size.width())) << "0 0 ";
-    content.number(x(size.height())).number(x(left)).number(y(bottom)) << "cm /Im";
+    content.number(length(size.width())) << "0 0 ";
+    content.number(length(size.height())).number(x(left)).number(y(bottom)) << "cm /Im";
     content.integer(item.image) << " Do Q\n";
 }

@@ -55,8 +55,11 @@ private:
     void endText(PdfPageContent &content);
     void setLineWidth(qreal mm, PdfPageContent &content);
     void setFill(const QString &colour, PdfPageContent &content);
-    qint64 x(qreal mm) const { return qRound64(mm * PointsPerMm * 100); }
-    qint64 y(qreal mm) const { return m_height - qRound64(mm * PointsPerMm * 100); }
+    // Millimetres to hundredths of a point: a length, a position across the sheet and one
+    // up from its bottom edge, where PDF has its origin.
+    static qint64 length(qreal mm) { return qRound64(mm * PointsPerMm * 100); }
+    static qint64 x(qreal mm) { return length(mm); }
+    qint64 y(qreal mm) const { return m_height - length(mm); }
 
     static constexpr qreal PointsPerMm = 72 / 25.4;
 
