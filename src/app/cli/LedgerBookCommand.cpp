@@ -35,31 +35,10 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
         return std::nullopt;
     }
     const bool journal = r.report == JournalName;
-    bool monthOk = false, yearOk = false, levelOk = true;
-    r.company = p.value("company");
-    r.consolidated = p.isSet("consolidated");
-    r.month = p.value("month").toInt(&monthOk);
-    r.year = p.value("year").toInt(&yearOk);
     r.detail = p.isSet("detail");
-    if (p.isSet("level"))
-        r.level = p.value("level").toInt(&levelOk);
-    r.from = p.value("from");
-    r.to = p.value("to");
-    r.all = p.isSet("all");
-    r.pdf = p.value("pdf");
-    r.csv = p.value("csv");
-    if (r.company.isEmpty()) {
-        err << "Falta --company\n";
+    bool levelOk = true;
+    if (!ReportCommand::readMonthRequest(p, r, levelOk, err))
         return std::nullopt;
-    }
-    if (!monthOk || r.month < 1 || r.month > 12) {
-        err << "El mes debe ser un número de 1 a 12 (--month)\n";
-        return std::nullopt;
-    }
-    if (!yearOk || r.year < 1) {
-        err << "¡Debe seleccionar un año! (--year)\n";
-        return std::nullopt;
-    }
     if (journal && (p.isSet("level") || p.isSet("from") || p.isSet("to") || p.isSet("all"))) {
         err << "El libro diario no toma nivel, rango ni --all\n";
         return std::nullopt;
@@ -70,14 +49,6 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
     }
     if (!levelOk || r.level < 1 || r.level > 4) {
         err << "El nivel debe ser 1, 2, 3 o 4 (--level)\n";
-        return std::nullopt;
-    }
-    if (r.from.isEmpty() != r.to.isEmpty()) {
-        err << "El rango de cuentas necesita --from y --to\n";
-        return std::nullopt;
-    }
-    if (r.pdf.isEmpty() == r.csv.isEmpty()) {
-        err << "Indique --pdf o --csv\n";
         return std::nullopt;
     }
     return r;

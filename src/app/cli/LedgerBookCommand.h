@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/cli/ReportCommand.h"
 #include "platform/ConnectionSettings.h"
 
 #include <QCommandLineOption>
@@ -27,19 +28,10 @@ inline const QString Usage = QStringLiteral(
     "           el mayor analítico: el balance de prueba con los débitos y créditos del\n"
     "           período de los saldos iniciales\n");
 
-struct Request
+// report: JournalName or LedgerName.
+struct Request : ReportCommand::MonthRequest
 {
-    QString report; // JournalName or LedgerName
-    QString company;
-    bool consolidated = false;
-    int month = 0;
-    int year = 0;
     bool detail = false;
-    int level = 4;
-    QString from, to;
-    bool all = false;
-    QString pdf, csv;
-    QString sqlVersion = QStringLiteral("SQL2005");
 };
 
 // Whether `report` (the word after "report") is one of these.

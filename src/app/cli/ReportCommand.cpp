@@ -129,35 +129,14 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
     }
     const bool statement =
         r.report != TrialBalanceName && !AuxiliaryBookCommand::handles(r.report);
-    bool monthOk = false, yearOk = false, levelOk = true;
-    r.company = p.value("company");
-    r.consolidated = p.isSet("consolidated");
-    r.month = p.value("month").toInt(&monthOk);
-    r.year = p.value("year").toInt(&yearOk);
-    if (p.isSet("level"))
-        r.level = p.value("level").toInt(&levelOk);
-    else if (statement)
-        r.level = 2;
-    r.from = p.value("from");
-    r.to = p.value("to");
-    r.all = p.isSet("all");
     r.beforeClosing = p.isSet("before-closing");
-    r.pdf = p.value("pdf");
-    r.csv = p.value("csv");
     if (AuxiliaryBookCommand::handles(r.report) && !AuxiliaryBookCommand::parse(p, r, err))
         return std::nullopt;
-    if (r.company.isEmpty()) {
-        err << "Falta --company\n";
+    bool levelOk = true;
+    if (!readMonthRequest(p, r, levelOk, err))
         return std::nullopt;
-    }
-    if (!monthOk || r.month < 1 || r.month > 12) {
-        err << "El mes debe ser un número de 1 a 12 (--month)\n";
-        return std::nullopt;
-    }
-    if (!yearOk || r.year < 1) {
-        err << "¡Debe seleccionar un año! (--year)\n";
-        return std::nullopt;
-    }
+    if (statement && !p.isSet("level"))
+        r.level = 2;
     if (statement && (!levelOk || r.level < 1 || r.level > 3)) {
         err << "El nivel debe ser 1 (grupo), 2 (cuenta) o 3 (subcuenta) (--level)\n";
         return std::nullopt;
@@ -174,15 +153,46 @@ std::optional<Request> parse(const QCommandLineParser &p, QTextStream &err)
         err << "--before-closing es solo para ganancias-perdidas\n";
         return std::nullopt;
     }
+    return r;
+}
+
+bool readMonthRequest(const QCommandLineParser &p, MonthRequest &r, bool &levelOk,
+                      QTextStream &err)
+{
+    bool monthOk = false, yearOk = false;
+    levelOk = true;
+    r.company = p.value("company");
+    r.consolidated = p.isSet("consolidated");
+    r.month = p.value("month").toInt(&monthOk);
+    r.year = p.value("year").toInt(&yearOk);
+    if (p.isSet("level"))
+        r.level = p.value("level").toInt(&levelOk);
+    r.from = p.value("from");
+    r.to = p.value("to");
+    r.all = p.isSet("all");
+    r.pdf = p.value("pdf");
+    r.csv = p.value("csv");
+    if (r.company.isEmpty()) {
+        err << "Falta --company\n";
+        return false;
+    }
+    if (!monthOk || r.month < 1 || r.month > 12) {
+        err << "El mes debe ser un número de 1 a 12 (--month)\n";
+        return false;
+    }
+    if (!yearOk || r.year < 1) {
+        err << "¡Debe seleccionar un año! (--year)\n";
+        return false;
+    }
     if (r.from.isEmpty() != r.to.isEmpty()) {
         err << "El rango de cuentas necesita --from y --to\n";
-        return std::nullopt;
+        return false;
     }
     if (r.pdf.isEmpty() == r.csv.isEmpty()) {
         err << "Indique --pdf o --csv\n";
-        return std::nullopt;
+        return false;
     }
-    return r;
+    return true;
 }
 
 int Run(Db &db, const Request &request, QTextStream &out, QTextStream &err)

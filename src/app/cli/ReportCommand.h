@@ -38,23 +38,36 @@ inline const QString Usage = QStringLiteral(
     "           el libro auxiliar de un mes por cuenta y tercero, o los saldos por\n"
     "           tercero\n");
 
-struct Request
+// What every report of one month is asked for.
+struct MonthRequest
 {
-    QString report; // "balance-prueba", "balance-general", "balance-comparativo",
-                    // "ganancias-perdidas"
+    QString report; // the word after "report"
     QString company;
     bool consolidated = false;
     int month = 0;
     int year = 0;
-    int level = 4; // the trial balance's 1-4; a statement's 1-3 (2 when not given)
+    int level = 4; // 1-4 for the trial balance and the general ledger
     QString from, to;
     bool all = false;
-    bool beforeClosing = false; // income statement: the month beside the fiscal year
     QString pdf, csv;
-    QString partyFrom, partyTo; // the auxiliary books' third-party range
     // The installation's "SQL2000"/"SQL2005" label, which chooses the detail level.
     QString sqlVersion = QStringLiteral("SQL2005");
 };
+
+struct Request : MonthRequest
+{
+    // report: "balance-prueba", "balance-general", "balance-comparativo", "ganancias-perdidas",
+    // "libro-auxiliar", "saldos-terceros"; a statement's level is 1-3 (2 when not given)
+    bool beforeClosing = false; // income statement: the month beside the fiscal year
+    QString partyFrom, partyTo; // the auxiliary books' third-party range
+};
+
+// Reads into `r` the options every report of one month takes, and checks what they all
+// require: a company, a month of 1 to 12, a year, both ends of an account range or neither,
+// and one output file. The level is read when given; `levelOk` says whether it is a number.
+// False after saying on `err` what is wrong.
+bool readMonthRequest(const QCommandLineParser &parser, MonthRequest &r, bool &levelOk,
+                      QTextStream &err);
 
 // Reports lay out text, which needs the fonts of a GUI application: for this command the
 // application is one, on the offscreen platform unless another is named.

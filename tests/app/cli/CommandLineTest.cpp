@@ -1,8 +1,11 @@
 #include "app/cli/AdminCommands.h"
+#include "app/cli/LedgerBookCommand.h"
+#include "app/cli/ReportCommand.h"
 #include "app/cli/PasswordInput.h"
 #include "platform/PasswordHash.h"
 #include "support/Printers.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -209,3 +212,69 @@ TEST(PasswordInput, FromAPipeTheFirstLineIsTakenAsToday)
 }
 
 } // namespace
+
+namespace {
+
+// What a report command's parser says of `arguments`: empty when it makes a request.
+QString refusal(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.addOptions(ReportCommand::options());
+    EXPECT_TRUE(parser.parse(QStringList{"valdoria-cli"} + arguments))
+        << parser.errorText().toStdString();
+    QString said;
+    QTextStream err(&said);
+    const bool made = LedgerBookCommand::handles(arguments.value(1))
+                          ? LedgerBookCommand::parse(parser, err).has_value()
+                          : ReportCommand::parse(parser, err).has_value();
+    err.flush();
+    EXPECT_EQ(made, said.isEmpty()) << said.toStdString();
+    return said;
+}
+
+} // namespace
+
+TEST(ReportRequests, EveryMonthReportRefusesTheSameIncompleteRequests)
+{
+    for (const QString report :
+         {"balance-prueba", "balance-general", "libro-auxiliar", "libro-diario",
+          "mayor-analitico"}) {
+        const QStringList month{"report", report, "--company", "E01", "--month", "3", "--year",
+                                "2025"};
+        const std::string where = report.toStdString();
+        EXPECT_TRUE(refusal(month + QStringList{"--pdf", "a.pdf"}).isEmpty()) << where;
+        EXPECT_TRUE(refusal(QStringList{"report", report, "--month", "3", "--year", "2025",
+                                        "--pdf", "a.pdf"})
+                        .contains("Falta --company"))
+            << where;
+        EXPECT_TRUE(refusal(QStringList{"report", report, "--company", "E01", "--month", "13",
+                                        "--year", "2025", "--pdf", "a.pdf"})
+                        .contains("El mes debe ser un número de 1 a 12"))
+            << where;
+        EXPECT_TRUE(refusal(QStringList{"report", report, "--company", "E01", "--month", "3",
+                                        "--pdf", "a.pdf"})
+                        .contains("¡Debe seleccionar un año!"))
+            << where;
+        EXPECT_TRUE(refusal(month).contains("Indique --pdf o --csv")) << where;
+        EXPECT_TRUE(refusal(month + QStringList{"--pdf", "a.pdf", "--csv", "a.csv"})
+                        .contains("Indique --pdf o --csv"))
+            << where;
+        EXPECT_TRUE(refusal(month + QStringList{"--from", "1", "--pdf", "a.pdf"})
+                        .contains("El rango de cuentas necesita --from y --to"))
+            << where;
+    }
+    // What only some of them take.
+    const QStringList march{"--company", "E01", "--month", "3", "--year", "2025", "--pdf", "a"};
+    EXPECT_TRUE(refusal(QStringList{"report", "balance-prueba", "--level", "5"} + march)
+                    .contains("El nivel debe ser 1, 2, 3 o 4"));
+    EXPECT_TRUE(refusal(QStringList{"report", "mayor-analitico", "--level", "x"} + march)
+                    .contains("El nivel debe ser 1, 2, 3 o 4"));
+    EXPECT_TRUE(refusal(QStringList{"report", "balance-general", "--level", "4"} + march)
+                    .contains("El nivel debe ser 1 (grupo), 2 (cuenta) o 3 (subcuenta)"));
+    EXPECT_TRUE(refusal(QStringList{"report", "libro-diario", "--level", "2"} + march)
+                    .contains("El libro diario no toma nivel"));
+    EXPECT_TRUE(refusal(QStringList{"report", "mayor-analitico", "--detail"} + march)
+                    .contains("--detail es solo para libro-diario"));
+    EXPECT_TRUE(refusal(QStringList{"report", "balance-prueba", "--before-closing"} + march)
+                    .contains("--before-closing es solo para ganancias-perdidas"));
+}
