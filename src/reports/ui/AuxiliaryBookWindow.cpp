@@ -96,15 +96,22 @@ QLayout *AuxiliaryBookWindow::withLookup(QLineEdit *field)
     return row;
 }
 
-void AuxiliaryBookWindow::addRanges(QFormLayout *form, QLineEdit *fromAccount, QLineEdit *toAccount,
-                                    QLineEdit *fromParty, QLineEdit *toParty)
+void AuxiliaryBookWindow::addRangeFields(QFormLayout *form)
 {
-    form->addRow(QStringLiteral("Desde cuenta:"), withLookup(fromAccount));
-    form->addRow(QStringLiteral("Hasta cuenta:"), withLookup(toAccount));
-    if (fromParty && toParty) {
-        form->addRow(QStringLiteral("Desde tercero:"), withLookup(fromParty));
-        form->addRow(QStringLiteral("Hasta tercero:"), withLookup(toParty));
-    }
+    txtDesdeCta = accountField(QStringLiteral("txtDesdeCta"));
+    txtHastaCta = accountField(QStringLiteral("txtHastaCta"));
+    txtDesdeTerc = partyField(QStringLiteral("txtDesdeTerc"));
+    txtHastaTerc = partyField(QStringLiteral("txtHastaTerc"));
+    chkConsolidado = consolidatedBox();
+    form->addRow(QStringLiteral("Desde cuenta:"), withLookup(txtDesdeCta));
+    form->addRow(QStringLiteral("Hasta cuenta:"), withLookup(txtHastaCta));
+    form->addRow(QStringLiteral("Desde tercero:"), withLookup(txtDesdeTerc));
+    form->addRow(QStringLiteral("Hasta tercero:"), withLookup(txtHastaTerc));
+}
+
+bool AuxiliaryBookWindow::consolidatedChecked() const
+{
+    return chkConsolidado && chkConsolidado->isEnabled() && chkConsolidado->isChecked();
 }
 
 void AuxiliaryBookWindow::runReport(const std::function<void()> &report)

@@ -16,6 +16,15 @@ class QLineEdit;
 class AuxiliaryBookWindow : public ChildWindow
 {
     Q_OBJECT
+public:
+    // The account and third-party ranges and the consolidated box, where a window has them
+    // (addRangeFields).
+    QLineEdit *txtDesdeCta = nullptr;
+    QLineEdit *txtHastaCta = nullptr;
+    QLineEdit *txtDesdeTerc = nullptr;
+    QLineEdit *txtHastaTerc = nullptr;
+    QCheckBox *chkConsolidado = nullptr;
+
 protected:
     AuxiliaryBookWindow(Session &session, const QString &node, QWidget *parent);
 
@@ -26,9 +35,19 @@ protected:
     QCheckBox *consolidatedBox();
     // A code field with its lookup button.
     QLayout *withLookup(QLineEdit *field);
-    // The range rows "Desde cuenta", "Hasta cuenta" and, when given, the third parties.
-    void addRanges(QFormLayout *form, QLineEdit *fromAccount, QLineEdit *toAccount,
-                   QLineEdit *fromParty = nullptr, QLineEdit *toParty = nullptr);
+    // Makes the range fields and the consolidated box, and adds the rows "Desde cuenta",
+    // "Hasta cuenta", "Desde tercero" and "Hasta tercero" to `form`.
+    void addRangeFields(QFormLayout *form);
+    // What the range fields and the consolidated box ask for, into the report's options.
+    template <typename Options> void readRanges(Options &options) const
+    {
+        options.accountFrom = txtDesdeCta->text().trimmed();
+        options.accountTo = txtHastaCta->text().trimmed();
+        options.partyFrom = txtDesdeTerc->text().trimmed();
+        options.partyTo = txtHastaTerc->text().trimmed();
+        options.consolidated = consolidatedChecked();
+    }
+    bool consolidatedChecked() const;
 
     // Runs `report` when a runner is there; database errors are shown, not thrown.
     void runReport(const std::function<void()> &report);

@@ -22,11 +22,6 @@ frmRepLibroAuxiliar::frmRepLibroAuxiliar(Session &session, const QString &node, 
 
     cmbMes = monthBox(QStringLiteral("cmbMes"), session.gMes);
     txtAno = yearField();
-    txtDesdeCta = accountField(QStringLiteral("txtDesdeCta"));
-    txtHastaCta = accountField(QStringLiteral("txtHastaCta"));
-    txtDesdeTerc = partyField(QStringLiteral("txtDesdeTerc"));
-    txtHastaTerc = partyField(QStringLiteral("txtHastaTerc"));
-    chkConsolidado = consolidatedBox();
 
     auto *form = new QFormLayout;
     auto *period = new QHBoxLayout;
@@ -34,7 +29,7 @@ frmRepLibroAuxiliar::frmRepLibroAuxiliar(Session &session, const QString &node, 
     period->addWidget(txtAno);
     period->addStretch(1);
     form->addRow(QStringLiteral("Mes / Año:"), period);
-    addRanges(form, txtDesdeCta, txtHastaCta, txtDesdeTerc, txtHastaTerc);
+    addRangeFields(form);
     body()->addLayout(form);
     body()->addWidget(chkConsolidado);
     body()->addStretch(1);
@@ -50,11 +45,7 @@ void frmRepLibroAuxiliar::imprimir()
     const int month = cmbMes->currentIndex() + 1;
     AuxiliaryBookOptions options =
         AuxiliaryBookReport::optionsFor(session(), month, month, txtAno->text().toInt());
-    options.accountFrom = txtDesdeCta->text().trimmed();
-    options.accountTo = txtHastaCta->text().trimmed();
-    options.partyFrom = txtDesdeTerc->text().trimmed();
-    options.partyTo = txtHastaTerc->text().trimmed();
-    options.consolidated = chkConsolidado->isEnabled() && chkConsolidado->isChecked();
+    readRanges(options);
     runReport([this, &options] {
         if (m_partyBalances)
             PartyBalancesReport::run(session(), *session().reports, options);

@@ -18,11 +18,6 @@ public:
 
     QComboBox *cmbMes = nullptr;
     QLineEdit *txtAno = nullptr;
-    QLineEdit *txtDesdeCta = nullptr;
-    QLineEdit *txtHastaCta = nullptr;
-    QLineEdit *txtDesdeTerc = nullptr;
-    QLineEdit *txtHastaTerc = nullptr;
-    QCheckBox *chkConsolidado = nullptr;
 
 public slots:
     void imprimir();

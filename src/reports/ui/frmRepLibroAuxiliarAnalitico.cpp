@@ -47,11 +47,6 @@ frmRepLibroAuxiliarAnalitico::frmRepLibroAuxiliarAnalitico(Session &session, con
     cmbDesde = monthBox(QStringLiteral("cmbDesde"), firstMonthOffered(session));
     cmbHasta = monthBox(QStringLiteral("cmbHasta"), session.gMes);
     txtAno = yearField();
-    txtDesdeCta = accountField(QStringLiteral("txtDesdeCta"));
-    txtHastaCta = accountField(QStringLiteral("txtHastaCta"));
-    txtDesdeTerc = partyField(QStringLiteral("txtDesdeTerc"));
-    txtHastaTerc = partyField(QStringLiteral("txtHastaTerc"));
-    chkConsolidado = consolidatedBox();
 
     auto *form = new QFormLayout;
     auto *months = new QHBoxLayout;
@@ -60,7 +55,7 @@ frmRepLibroAuxiliarAnalitico::frmRepLibroAuxiliarAnalitico(Session &session, con
     months->addStretch(1);
     form->addRow(QStringLiteral("Desde / Hasta:"), months);
     form->addRow(QStringLiteral("Año:"), txtAno);
-    addRanges(form, txtDesdeCta, txtHastaCta, txtDesdeTerc, txtHastaTerc);
+    addRangeFields(form);
     body()->addLayout(form);
     body()->addWidget(chkConsolidado);
     body()->addStretch(1);
@@ -82,11 +77,7 @@ void frmRepLibroAuxiliarAnalitico::imprimir()
         }
         AuxiliaryBookOptions options =
             AuxiliaryBookReport::optionsFor(session(), first, last, txtAno->text().toInt());
-        options.accountFrom = txtDesdeCta->text().trimmed();
-        options.accountTo = txtHastaCta->text().trimmed();
-        options.partyFrom = txtDesdeTerc->text().trimmed();
-        options.partyTo = txtHastaTerc->text().trimmed();
-        options.consolidated = chkConsolidado->isEnabled() && chkConsolidado->isChecked();
+        readRanges(options);
         AuxiliaryBookReport::run(session(), *session().reports, m_kind, options);
     });
 }

@@ -16,11 +16,6 @@ public:
     QComboBox *cmbDesde = nullptr;
     QComboBox *cmbHasta = nullptr;
     QLineEdit *txtAno = nullptr;
-    QLineEdit *txtDesdeCta = nullptr;
-    QLineEdit *txtHastaCta = nullptr;
-    QLineEdit *txtDesdeTerc = nullptr;
-    QLineEdit *txtHastaTerc = nullptr;
-    QCheckBox *chkConsolidado = nullptr;
 
 public slots:
     void imprimir();
